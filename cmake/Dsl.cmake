@@ -26,6 +26,7 @@ function(dsl_test name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${name} ${sources})
   dsl_link(${name} ${ARGN})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     DSL_SOURCE_DIR="${PROJECT_SOURCE_DIR}" DSL_BINARY_DIR="${PROJECT_BINARY_DIR}")
