@@ -1,0 +1,118 @@
+// Catalog information: PBGetCatInfoSync and PBSetCatInfoSync.
+
+#include "files/FinderMetadata.h"
+#include "files/FolderListing.h"
+#include "files/ItemLocator.h"
+#include "files/MacDates.h"
+#include "files/MacNames.h"
+#include "files/VolumeTable.h"
+#include "files/HostErrors.h"
+
+#include <cerrno>
+#include <cstring>
+
+using namespace platform;
+
+namespace {
+
+constexpr OSType kSymbolicLinkType = FOUR_CHAR('s', 'l', 'n', 'k');
+constexpr OSType kSymbolicLinkCreator = FOUR_CHAR('r', 'h', 'a', 'p');
+
+// The index-th item of the folder (vRefNum, dirID).
+OSErr locateIndexedItem(SInt16 vRefNum, long dirID, SInt16 index, Item* item)
+{
+    std::string folder;
+    OSErr err = VolumeTable::shared().folderPath(vRefNum, dirID, &folder);
+    std::string diskName;
+    if (err == noErr)
+        err = folderItemName(folder, index, &diskName);
+    if (err != noErr)
+        return err;
+    item->vRefNum = VolumeTable::shared().volume(vRefNum)->vRefNum;
+    item->parID = dirID == 0 ? long(fsRtDirID) : dirID;
+    item->macName = macNameOf(diskName);
+    item->path = childPathOf(folder, diskName);
+    item->exists = lstat(item->path.c_str(), &item->info) == 0;
+    return item->exists ? OSErr(noErr) : macErrorOf(errno);
+}
+
+void fillFileInfo(const Item& item, CInfoPBRec* pb)
+{
+    decodeFileInfo(finderInfoBytes(item.path), &pb->ioFlFndrInfo, &pb->ioFlXFndrInfo);
+    if (item.isLink() && pb->ioFlFndrInfo.fdType == 0) {
+        pb->ioFlFndrInfo.fdType = kSymbolicLinkType;
+        pb->ioFlFndrInfo.fdCreator = kSymbolicLinkCreator;
+    }
+    pb->ioFlLgLen = SInt64(item.info.st_size);
+    pb->ioFlRLgLen = attributeSize(item.path, kResourceForkAttribute);
+    pb->ioFlCrDat = creationDateOf(item.path, item.info);
+    pb->ioFlMdDat = modificationDateOf(item.info);
+    pb->ioFlBkDat = 0;
+    pb->ioFlParID = item.parID;
+    pb->ioDirID = item.parID;
+}
+
+void fillFolderInfo(const Item& item, CInfoPBRec* pb)
+{
+    decodeFolderInfo(finderInfoBytes(item.path), &pb->ioDrUsrWds, &pb->ioDrFndrInfo);
+    pb->ioDrNmFls = folderItemCount(item.path);
+    pb->ioDrDirID = folderIdOf(item);
+    pb->ioDrParID = item.parID;
+    pb->ioDrCrDat = creationDateOf(item.path, item.info);
+    pb->ioDrMdDat = modificationDateOf(item.info);
+    pb->ioDrBkDat = 0;
+    pb->ioDirID = pb->ioDrDirID;
+}
+
+} // namespace
+
+OSErr PBGetCatInfoSync(CInfoPBPtr pb)
+{
+    if (!pb)
+        return paramErr;
+    Item item;
+    OSErr err = noErr;
+    if (pb->ioFDirIndex > 0)
+        err = locateIndexedItem(pb->ioVRefNum, pb->ioDirID, pb->ioFDirIndex, &item);
+    else if (pb->ioFDirIndex < 0)
+        err = locateItem(pb->ioVRefNum, pb->ioDirID, std::string(), &item);
+    else
+        err = locateItem(pb->ioVRefNum, pb->ioDirID, pb->ioNamePtr, &item);
+    pb->ioResult = err;
+    if (err != noErr)
+        return err;
+
+    if (pb->ioFDirIndex != 0 && pb->ioNamePtr)
+        setPascalText(pb->ioNamePtr, item.macName);
+    pb->ioFlAttrib = UInt8((item.isFolder() ? kioFlAttribDirMask : 0) |
+                           (!item.isLink() && isLocked(item.path) ? kioFlAttribLockedMask : 0));
+    if (item.isFolder())
+        fillFolderInfo(item, pb);
+    else
+        fillFileInfo(item, pb);
+    return noErr;
+}
+
+// Writes the Finder information and the modification date of the item named
+// by ioNamePtr in ioDirID. Finder information of all zeros is written only
+// where the item already has some.
+OSErr PBSetCatInfoSync(CInfoPBPtr pb)
+{
+    if (!pb)
+        return paramErr;
+    Item item;
+    OSErr err = locateItem(pb->ioVRefNum, pb->ioDirID, pb->ioNamePtr, &item);
+    pb->ioResult = err;
+    if (err != noErr)
+        return err;
+    bool folder = item.isFolder();
+    std::string bytes = folder ? encodeFolderInfo(pb->ioDrUsrWds, pb->ioDrFndrInfo)
+                               : encodeFileInfo(pb->ioFlFndrInfo, pb->ioFlXFndrInfo);
+    bool empty = bytes.find_first_not_of('\0') == std::string::npos;
+    if (!empty || readAttribute(item.path, kFinderInfoAttribute))
+        writeAttribute(item.path, kFinderInfoAttribute, bytes);
+    int hostError = setModificationDate(item.path, folder ? pb->ioDrMdDat : pb->ioFlMdDat);
+    err = hostError ? macErrorOf(hostError) : OSErr(noErr);
+    pb->ioResult = err;
+    return err;
+}

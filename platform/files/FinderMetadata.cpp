@@ -1,0 +1,193 @@
+#include "files/FinderMetadata.h"
+
+#include <sys/xattr.h>
+
+#include <cerrno>
+
+namespace platform {
+
+std::optional<std::string> readAttribute(const std::string& path, const char* name)
+{
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        ssize_t size = lgetxattr(path.c_str(), name, nullptr, 0);
+        if (size < 0)
+            return std::nullopt;
+        std::string value(size_t(size), '\0');
+        ssize_t read = size ? lgetxattr(path.c_str(), name, value.data(), value.size()) : 0;
+        if (read >= 0) {
+            value.resize(size_t(read));
+            return value;
+        }
+        if (errno != ERANGE)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+int writeAttribute(const std::string& path, const char* name, const std::string& value)
+{
+    return lsetxattr(path.c_str(), name, value.data(), value.size(), 0) == 0 ? 0 : errno;
+}
+
+int removeAttribute(const std::string& path, const char* name)
+{
+    if (lremovexattr(path.c_str(), name) == 0 || errno == ENODATA)
+        return 0;
+    return errno;
+}
+
+SInt64 attributeSize(const std::string& path, const char* name)
+{
+    ssize_t size = lgetxattr(path.c_str(), name, nullptr, 0);
+    return size < 0 ? 0 : SInt64(size);
+}
+
+std::string finderInfoBytes(const std::string& path)
+{
+    std::string bytes = readAttribute(path, kFinderInfoAttribute).value_or(std::string());
+    bytes.resize(kFinderInfoSize, '\0');
+    return bytes;
+}
+
+bool isLocked(const std::string& path)
+{
+    return readAttribute(path, kLockedAttribute).has_value();
+}
+
+int setLocked(const std::string& path, bool locked)
+{
+    return locked ? writeAttribute(path, kLockedAttribute, "1") : removeAttribute(path, kLockedAttribute);
+}
+
+namespace {
+
+class BigEndianWriter {
+public:
+    void u8(UInt8 value) { bytes_.push_back(char(value)); }
+    void u16(UInt16 value)
+    {
+        u8(UInt8(value >> 8));
+        u8(UInt8(value));
+    }
+    void u32(UInt32 value)
+    {
+        u16(UInt16(value >> 16));
+        u16(UInt16(value));
+    }
+    void point(Point p)
+    {
+        u16(UInt16(p.v));
+        u16(UInt16(p.h));
+    }
+    std::string take()
+    {
+        bytes_.resize(kFinderInfoSize, '\0');
+        return bytes_;
+    }
+
+private:
+    std::string bytes_;
+};
+
+class BigEndianReader {
+public:
+    explicit BigEndianReader(const std::string& bytes) : bytes_(bytes) { bytes_.resize(kFinderInfoSize, '\0'); }
+    UInt8 u8() { return UInt8(bytes_[at_++]); }
+    UInt16 u16()
+    {
+        UInt16 high = u8();
+        return UInt16((high << 8) | u8());
+    }
+    UInt32 u32()
+    {
+        UInt32 high = u16();
+        return (high << 16) | u16();
+    }
+    Point point()
+    {
+        Point p{};
+        p.v = SInt16(u16());
+        p.h = SInt16(u16());
+        return p;
+    }
+
+private:
+    std::string bytes_;
+    size_t at_ = 0;
+};
+
+} // namespace
+
+std::string encodeFileInfo(const FInfo& info, const FXInfo& extended)
+{
+    BigEndianWriter out;
+    out.u32(info.fdType);
+    out.u32(info.fdCreator);
+    out.u16(info.fdFlags);
+    out.point(info.fdLocation);
+    out.u16(UInt16(info.fdFldr));
+    out.u16(UInt16(extended.fdIconID));
+    for (SInt16 reserved : extended.fdReserved)
+        out.u16(UInt16(reserved));
+    out.u8(UInt8(extended.fdScript));
+    out.u8(UInt8(extended.fdXFlags));
+    out.u16(UInt16(extended.fdComment));
+    out.u32(UInt32(extended.fdPutAway));
+    return out.take();
+}
+
+void decodeFileInfo(const std::string& bytes, FInfo* info, FXInfo* extended)
+{
+    BigEndianReader in(bytes);
+    info->fdType = in.u32();
+    info->fdCreator = in.u32();
+    info->fdFlags = in.u16();
+    info->fdLocation = in.point();
+    info->fdFldr = SInt16(in.u16());
+    extended->fdIconID = SInt16(in.u16());
+    for (SInt16& reserved : extended->fdReserved)
+        reserved = SInt16(in.u16());
+    extended->fdScript = SInt8(in.u8());
+    extended->fdXFlags = SInt8(in.u8());
+    extended->fdComment = SInt16(in.u16());
+    extended->fdPutAway = SInt32(in.u32());
+}
+
+std::string encodeFolderInfo(const DInfo& info, const DXInfo& extended)
+{
+    BigEndianWriter out;
+    out.u16(UInt16(info.frRect.top));
+    out.u16(UInt16(info.frRect.left));
+    out.u16(UInt16(info.frRect.bottom));
+    out.u16(UInt16(info.frRect.right));
+    out.u16(info.frFlags);
+    out.point(info.frLocation);
+    out.u16(UInt16(info.frView));
+    out.point(extended.frScroll);
+    out.u32(UInt32(extended.frOpenChain));
+    out.u8(UInt8(extended.frScript));
+    out.u8(UInt8(extended.frXFlags));
+    out.u16(UInt16(extended.frComment));
+    out.u32(UInt32(extended.frPutAway));
+    return out.take();
+}
+
+void decodeFolderInfo(const std::string& bytes, DInfo* info, DXInfo* extended)
+{
+    BigEndianReader in(bytes);
+    info->frRect.top = SInt16(in.u16());
+    info->frRect.left = SInt16(in.u16());
+    info->frRect.bottom = SInt16(in.u16());
+    info->frRect.right = SInt16(in.u16());
+    info->frFlags = in.u16();
+    info->frLocation = in.point();
+    info->frView = SInt16(in.u16());
+    extended->frScroll = in.point();
+    extended->frOpenChain = SInt32(in.u32());
+    extended->frScript = SInt8(in.u8());
+    extended->frXFlags = SInt8(in.u8());
+    extended->frComment = SInt16(in.u16());
+    extended->frPutAway = SInt32(in.u32());
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+// The Mac metadata that Linux lacks, kept in extended attributes under the
+// names the Mac uses on foreign volumes. Attributes are read and written
+// without following a symbolic link. A file system without user attributes
+// simply has none: reads give nothing, writes fail quietly for the caller to
+// ignore.
+
+#include <optional>
+#include <string>
+
+#include "core/MacTypes.h"
+#include "files/Files.h"
+
+namespace platform {
+
+inline constexpr const char* kResourceForkAttribute = "user.com.apple.ResourceFork";
+inline constexpr const char* kFinderInfoAttribute = "user.com.apple.FinderInfo";
+inline constexpr const char* kFinderCommentAttribute = "user.com.apple.FinderComment";
+inline constexpr const char* kLockedAttribute = "user.com.apple.Locked";
+inline constexpr size_t kFinderInfoSize = 32;
+
+std::optional<std::string> readAttribute(const std::string& path, const char* name);
+// 0 or an errno.
+int writeAttribute(const std::string& path, const char* name, const std::string& value);
+int removeAttribute(const std::string& path, const char* name);
+// The size of an attribute, 0 when absent.
+SInt64 attributeSize(const std::string& path, const char* name);
+
+// The 32 bytes of Finder information, zeros when absent.
+std::string finderInfoBytes(const std::string& path);
+
+bool isLocked(const std::string& path);
+// 0 or an errno.
+int setLocked(const std::string& path, bool locked);
+
+// The big-endian 32-byte forms of FInfo+FXInfo and DInfo+DXInfo.
+std::string encodeFileInfo(const FInfo& info, const FXInfo& extended);
+void decodeFileInfo(const std::string& bytes, FInfo* info, FXInfo* extended);
+std::string encodeFolderInfo(const DInfo& info, const DXInfo& extended);
+void decodeFolderInfo(const std::string& bytes, DInfo* info, DXInfo* extended);
+
+} // namespace platform

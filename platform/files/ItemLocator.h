@@ -1,0 +1,41 @@
+#pragma once
+// Resolves a folder location and a name or partial path to a host item.
+//
+// A name without ":" is an item inside the folder; a leading ":" starts a
+// partial path inside the folder, ":" separates names, each further ":" in a
+// row climbs one folder, and one trailing ":" is ignored. A path that starts
+// with a name followed by ":" would name a volume: full paths are refused with
+// bdNamErr. Only real folders are entered; a symbolic link is an item, never
+// a folder on the way.
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "core/MacTypes.h"
+#include "files/Files.h"
+
+namespace platform {
+
+struct Item {
+    SInt16 vRefNum = 0;
+    long parID = 0;         // folder that holds the item (fsRtParID for a volume root)
+    std::string macName;    // the item's Mac name (a volume root: the volume name)
+    std::string path;       // host path
+    bool exists = false;
+    struct stat info {};    // lstat of path when it exists
+
+    bool isFolder() const { return exists && S_ISDIR(info.st_mode); }
+    bool isLink() const { return exists && S_ISLNK(info.st_mode); }
+};
+
+// noErr for an existing item; fnfErr with a complete item for a missing last
+// name in an existing folder; dirNFErr when a folder on the way is missing or
+// is not a folder; bdNamErr for a bad name; nsvErr for an unknown volume.
+OSErr locateItem(SInt16 vRefNum, long dirID, ConstStr255Param name, Item* item);
+OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Item* item);
+
+// The directory ID of an existing folder item.
+long folderIdOf(const Item& folder);
+
+} // namespace platform

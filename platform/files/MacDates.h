@@ -1,0 +1,22 @@
+#pragma once
+// Dates of the Mac: unsigned seconds since 1 January 1904.
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "core/MacTypes.h"
+
+namespace platform {
+
+UInt32 macDateOf(const struct timespec& hostTime);
+struct timespec hostTimeOf(UInt32 macDate);
+
+// The creation date where the file system records birth times, else the
+// modification date.
+UInt32 creationDateOf(const std::string& path, const struct stat& info);
+UInt32 modificationDateOf(const struct stat& info);
+// 0 or an errno; never follows a symbolic link.
+int setModificationDate(const std::string& path, UInt32 macDate);
+
+} // namespace platform

@@ -1,0 +1,207 @@
+#include "files/VolumeTable.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "core/Environment.h"
+
+namespace platform {
+
+namespace {
+
+bool isInside(const std::string& path, const std::string& root)
+{
+    if (root == "/")
+        return true;
+    return path == root || (path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
+                            path[root.size()] == '/');
+}
+
+std::string canonical(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    if (!realpath(path.empty() ? "/" : path.c_str(), resolved))
+        return {};
+    return resolved;
+}
+
+// The topmost folder above path on the same host file system.
+std::string mountPointOf(const std::string& path, dev_t device)
+{
+    std::string current = path;
+    while (current != "/") {
+        std::string parent = parentPathOf(current);
+        struct stat info {};
+        if (lstat(parent.c_str(), &info) != 0 || info.st_dev != device)
+            break;
+        current = parent;
+    }
+    return current;
+}
+
+struct timespec birthTimeOf(const std::string& path)
+{
+    struct statx info {};
+    struct timespec birth {};
+    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &info) == 0 &&
+        (info.stx_mask & STATX_BTIME)) {
+        birth.tv_sec = time_t(info.stx_btime.tv_sec);
+        birth.tv_nsec = long(info.stx_btime.tv_nsec);
+    }
+    return birth;
+}
+
+bool sameTime(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+} // namespace
+
+std::string parentPathOf(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos || slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string lastComponentOf(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string childPathOf(const std::string& folder, const std::string& diskName)
+{
+    return folder == "/" ? "/" + diskName : folder + "/" + diskName;
+}
+
+VolumeTable& VolumeTable::shared()
+{
+    static VolumeTable table;
+    return table;
+}
+
+void VolumeTable::refreshStartupVolume()
+{
+    std::string root = canonical(Environment::root());
+    if (!volumes_.empty() && volumes_[0].root == root)
+        return;
+    struct stat info {};
+    Volume startup{-1, 0, root, "Macintosh HD"};
+    if (!root.empty() && stat(root.c_str(), &info) == 0)
+        startup.device = info.st_dev;
+    if (volumes_.empty())
+        volumes_.push_back(startup);
+    else
+        volumes_[0] = startup;
+    folders_.erase(-1);
+    idByPath_.erase(-1);
+}
+
+const Volume& VolumeTable::startupVolume()
+{
+    refreshStartupVolume();
+    return volumes_[0];
+}
+
+const Volume* VolumeTable::volume(SInt16 vRefNum)
+{
+    refreshStartupVolume();
+    if (vRefNum == 0)
+        vRefNum = -1;
+    int index = -vRefNum - 1;
+    if (index < 0 || index >= int(volumes_.size()))
+        return nullptr;
+    return &volumes_[size_t(index)];
+}
+
+const Volume& VolumeTable::volumeForFolder(const std::string& canonicalPath, dev_t device)
+{
+    const Volume& startup = startupVolume();
+    if (!startup.root.empty() && device == startup.device && isInside(canonicalPath, startup.root))
+        return startup;
+    std::string mountPoint = mountPointOf(canonicalPath, device);
+    for (size_t i = 1; i < volumes_.size(); ++i) {
+        if (volumes_[i].root == mountPoint && volumes_[i].device == device)
+            return volumes_[i];
+    }
+    std::string name = mountPoint == "/" ? "Host" : lastComponentOf(mountPoint);
+    volumes_.push_back(Volume{SInt16(-SInt16(volumes_.size()) - 1), device, mountPoint, name});
+    return volumes_.back();
+}
+
+OSErr VolumeTable::locate(const std::string& hostPath, SInt16* vRefNum, long* dirID)
+{
+    std::string path = canonical(hostPath);
+    struct stat info {};
+    if (path.empty() || stat(path.c_str(), &info) != 0)
+        return dirNFErr;
+    if (!S_ISDIR(info.st_mode))
+        return dirNFErr;
+    const Volume& found = volumeForFolder(path, info.st_dev);
+    if (vRefNum)
+        *vRefNum = found.vRefNum;
+    if (dirID)
+        *dirID = idOf(found, path, info.st_ino);
+    return noErr;
+}
+
+long VolumeTable::idOf(const Volume& volume, const std::string& path, ino_t inode)
+{
+    if (path == volume.root)
+        return fsRtDirID;
+    auto& ids = idByPath_[volume.vRefNum];
+    auto& folders = folders_[volume.vRefNum];
+    struct timespec birth = birthTimeOf(path);
+    auto known = ids.find(path);
+    if (known != ids.end()) {
+        const Folder& folder = folders[known->second];
+        if (folder.inode == inode && sameTime(folder.birth, birth))
+            return known->second;
+    }
+    long id = nextID_++;
+    ids[path] = id;
+    folders[id] = Folder{path, inode, birth};
+    return id;
+}
+
+long VolumeTable::parentIdOf(const Volume& volume, const std::string& path)
+{
+    if (path == volume.root)
+        return fsRtParID;
+    std::string parent = parentPathOf(path);
+    struct stat info {};
+    if (lstat(parent.c_str(), &info) != 0)
+        return 0;
+    return idOf(volume, parent, info.st_ino);
+}
+
+OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path)
+{
+    const Volume* found = volume(vRefNum);
+    if (!found || found->root.empty())
+        return nsvErr;
+    if (dirID == fsRtDirID || dirID == 0) {
+        *path = found->root;
+        return noErr;
+    }
+    auto folders = folders_.find(found->vRefNum);
+    if (folders == folders_.end())
+        return dirNFErr;
+    auto folder = folders->second.find(dirID);
+    if (folder == folders->second.end())
+        return dirNFErr;
+    struct stat info {};
+    if (lstat(folder->second.path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_ino != folder->second.inode || !sameTime(birthTimeOf(folder->second.path), folder->second.birth))
+        return dirNFErr;
+    *path = folder->second.path;
+    return noErr;
+}
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#pragma once
+// The volumes of the emulated machine and the directory IDs of their folders.
+//
+// The startup volume (vRefNum -1) is rooted at PLATFORM_ROOT. Any other host
+// folder lies on a volume rooted at the mount point of its host file system
+// (vRefNum -2, -3, ...). Directory ID 2 is a volume's root, 1 the root's
+// parent; every other folder gets the next number of one counter the first
+// time it is met, remembered by host path together with its inode, so an ID
+// stays valid for the process and a folder deleted and made anew under the
+// same name gets a new ID. The File Manager runs on one OS thread.
+
+#include <sys/types.h>
+#include <time.h>
+
+#include <map>
+#include <string>
+#include <deque>
+
+#include "core/MacTypes.h"
+#include "files/Files.h"
+
+namespace platform {
+
+struct Volume {
+    SInt16 vRefNum = 0;
+    dev_t device = 0;
+    std::string root; // canonical host path, "/" for the host root
+    std::string name;
+};
+
+class VolumeTable {
+public:
+    static VolumeTable& shared();
+
+    // The volume for a volume reference number (0 is the startup volume).
+    const Volume* volume(SInt16 vRefNum);
+    const Volume& startupVolume();
+
+    // The volume and directory ID of an existing host folder (any path; it
+    // is made canonical here).
+    OSErr locate(const std::string& hostPath, SInt16* vRefNum, long* dirID);
+    // The host path of the folder dirID (0 and 2 the root); dirNFErr for an
+    // unknown or vanished folder, nsvErr for an unknown volume.
+    OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path);
+    // The directory ID of a canonical folder path on the given volume.
+    long idOf(const Volume& volume, const std::string& path, ino_t inode);
+    // The directory ID of the folder holding a canonical path on the volume
+    // (fsRtParID for the root itself).
+    long parentIdOf(const Volume& volume, const std::string& path);
+
+private:
+    struct Folder {
+        std::string path;
+        ino_t inode;
+        struct timespec birth; // tells a new folder from an old one whose inode it reuses
+    };
+
+    VolumeTable() = default;
+    const Volume& volumeForFolder(const std::string& canonicalPath, dev_t device);
+    void refreshStartupVolume();
+
+    std::deque<Volume> volumes_;                           // index i holds vRefNum -(i + 1)
+    std::map<SInt16, std::map<long, Folder>> folders_;     // vRefNum -> ID -> folder
+    std::map<SInt16, std::map<std::string, long>> idByPath_;
+    long nextID_ = 100;
+};
+
+// "a/b" parent of a canonical path ("/" for "/x").
+std::string parentPathOf(const std::string& path);
+std::string lastComponentOf(const std::string& path);
+std::string childPathOf(const std::string& folder, const std::string& diskName);
+
+} // namespace platform
