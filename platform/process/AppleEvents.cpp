@@ -119,7 +119,7 @@ OSErr AESend(const AppleEvent* theAppleEvent, AppleEvent* reply, AESendMode /*se
             restartComputer();
         return noErr;
     }
-    if (event.eventClass == kCoreEventClass && event.eventID == kAEQuitApplication)
+    if (entry.pid > 0 && event.eventClass == kCoreEventClass && event.eventID == kAEQuitApplication)
         ::kill(entry.pid, SIGTERM);
     return noErr;
 }
