@@ -19,6 +19,8 @@ class CIniFile {
 public:
     CIniFile();
     ~CIniFile();
+    CIniFile(const CIniFile&) = delete;
+    CIniFile& operator=(const CIniFile&) = delete;
 
     // Results are true on failure or "not found".
     bool load(short vRefNum, long dirID, const char* name);
