@@ -135,3 +135,39 @@ std::string folderPath(SInt16 vRefNum, long dirID)
 }
 
 } // namespace platform
+
+namespace {
+
+OSErr setLockState(SInt16 vRefNum, long dirID, ConstStr255Param fileName, bool locked)
+{
+    Item item;
+    OSErr err = locateItem(vRefNum, dirID, fileName, &item);
+    if (err != noErr)
+        return err;
+    if (item.isLink())
+        return paramErr;
+    int hostError = setLocked(item.path, locked);
+    return hostError ? macErrorOf(hostError) : OSErr(noErr);
+}
+
+} // namespace
+
+OSErr HSetFLock(SInt16 vRefNum, long dirID, ConstStr255Param fileName)
+{
+    return setLockState(vRefNum, dirID, fileName, true);
+}
+
+OSErr HRstFLock(SInt16 vRefNum, long dirID, ConstStr255Param fileName)
+{
+    return setLockState(vRefNum, dirID, fileName, false);
+}
+
+OSErr FSpSetFLock(const FSSpec* spec)
+{
+    return spec ? HSetFLock(spec->vRefNum, spec->parID, spec->name) : OSErr(paramErr);
+}
+
+OSErr FSpRstFLock(const FSSpec* spec)
+{
+    return spec ? HRstFLock(spec->vRefNum, spec->parID, spec->name) : OSErr(paramErr);
+}

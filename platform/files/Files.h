@@ -138,6 +138,13 @@ OSErr PBGetCatInfoSync(CInfoPBPtr pb);
 OSErr PBSetCatInfoSync(CInfoPBPtr pb);
 OSErr FlushVol(ConstStringPtr volName, SInt16 vRefNum);
 
+// The lock state of a file or folder: a locked item refuses to be opened for
+// writing and to be deleted (fLckdErr).
+OSErr HSetFLock(SInt16 vRefNum, long dirID, ConstStr255Param fileName);
+OSErr HRstFLock(SInt16 vRefNum, long dirID, ConstStr255Param fileName);
+OSErr FSpSetFLock(const FSSpec* spec);
+OSErr FSpRstFLock(const FSSpec* spec);
+
 OSErr FSpMakeFSRef(const FSSpec* spec, FSRef* ref);
 OSErr FSPathMakeRef(const UInt8* path, FSRef* ref, Boolean* isDirectory);
 OSErr FSRefMakePath(const FSRef* ref, UInt8* path, UInt32 maxPathSize);

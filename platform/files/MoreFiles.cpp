@@ -1,0 +1,114 @@
+// The smaller file-system utilities: item and volume lookups and the copying
+// of Finder comments and attributes from one item to another.
+
+#include "files/MoreFiles.h"
+
+#include <sys/statvfs.h>
+
+#include <cerrno>
+
+#include "files/FinderMetadata.h"
+#include "files/HostErrors.h"
+#include "files/ItemLocator.h"
+#include "files/MacDates.h"
+#include "files/MacNames.h"
+#include "files/VolumeTable.h"
+
+using namespace platform;
+
+OSErr GetDirectoryID(SInt16 vRefNum, long dirID, ConstStr255Param name, long* theDirID, Boolean* isDirectory)
+{
+    Item item;
+    OSErr err = locateItem(vRefNum, dirID, name, &item);
+    if (err != noErr)
+        return err;
+    if (theDirID)
+        *theDirID = item.isFolder() ? folderIdOf(item) : item.parID;
+    if (isDirectory)
+        *isDirectory = item.isFolder();
+    return noErr;
+}
+
+// Full path names are not used to select a volume: vRefNum alone decides.
+OSErr DetermineVRefNum(ConstStr255Param, SInt16 vRefNum, SInt16* realVRefNum)
+{
+    const Volume* volume = VolumeTable::shared().volume(vRefNum);
+    if (!volume || volume->root.empty())
+        return nsvErr;
+    if (realVRefNum)
+        *realVRefNum = volume->vRefNum;
+    return noErr;
+}
+
+// A name longer than 31 bytes is cut to fit the Str31.
+OSErr GetDirName(SInt16 vRefNum, long dirID, Str31 name)
+{
+    if (!name)
+        return paramErr;
+    Item item;
+    OSErr err = locateItem(vRefNum, dirID, std::string(), &item);
+    if (err != noErr)
+        return err;
+    setPascalText(name, item.macName, sizeof(Str31));
+    return noErr;
+}
+
+OSErr XGetVolumeInfoNoName(ConstStr255Param, SInt16 vRefNum, UInt32* allocationBlockSize, UInt64* freeBytes)
+{
+    const Volume* volume = VolumeTable::shared().volume(vRefNum);
+    if (!volume || volume->root.empty())
+        return nsvErr;
+    struct statvfs info {};
+    if (statvfs(volume->root.c_str(), &info) != 0)
+        return macErrorOf(errno);
+    if (allocationBlockSize)
+        *allocationBlockSize = UInt32(info.f_frsize);
+    if (freeBytes)
+        *freeBytes = UInt64(info.f_bavail) * UInt64(info.f_frsize);
+    return noErr;
+}
+
+// fnfErr when the source has no comment; the destination is then untouched.
+OSErr DTCopyComment(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt16 dstVRefNum, long dstDirID,
+                    ConstStr255Param dstName)
+{
+    Item source;
+    Item destination;
+    OSErr err = locateItem(srcVRefNum, srcDirID, srcName, &source);
+    if (err == noErr)
+        err = locateItem(dstVRefNum, dstDirID, dstName, &destination);
+    if (err != noErr)
+        return err;
+    auto comment = readAttribute(source.path, kFinderCommentAttribute);
+    if (!comment)
+        return fnfErr;
+    int hostError = writeAttribute(destination.path, kFinderCommentAttribute, *comment);
+    return hostError ? macErrorOf(hostError) : OSErr(noErr);
+}
+
+// Finder information (an item without any gives its copy none), the
+// modification date, and with copyLockBit the lock state. Attributes that the
+// destination's file system cannot hold are left out; a date that cannot be
+// set is an error.
+OSErr CopyFileMgrAttributes(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt16 dstVRefNum,
+                            long dstDirID, ConstStr255Param dstName, Boolean copyLockBit)
+{
+    Item source;
+    Item destination;
+    OSErr err = locateItem(srcVRefNum, srcDirID, srcName, &source);
+    if (err == noErr)
+        err = locateItem(dstVRefNum, dstDirID, dstName, &destination);
+    if (err != noErr)
+        return err;
+    auto finderInfo = readAttribute(source.path, kFinderInfoAttribute);
+    if (finderInfo)
+        writeAttribute(destination.path, kFinderInfoAttribute, *finderInfo);
+    else
+        removeAttribute(destination.path, kFinderInfoAttribute);
+    int hostError = setModificationDate(destination.path, modificationDateOf(source.info));
+    if (hostError)
+        return macErrorOf(hostError);
+    if (copyLockBit && !destination.isLink())
+        setLocked(destination.path, !source.isLink() && isLocked(source.path));
+    return noErr;
+}
