@@ -16,6 +16,18 @@
 
 using namespace platform;
 
+namespace {
+
+// Two existing items, the source of something and where it goes.
+OSErr locateBoth(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt16 dstVRefNum, long dstDirID,
+                 ConstStr255Param dstName, Item* source, Item* destination)
+{
+    OSErr err = locateItem(srcVRefNum, srcDirID, srcName, source);
+    return err != noErr ? err : locateItem(dstVRefNum, dstDirID, dstName, destination);
+}
+
+} // namespace
+
 OSErr GetDirectoryID(SInt16 vRefNum, long dirID, ConstStr255Param name, long* theDirID, Boolean* isDirectory)
 {
     Item item;
@@ -74,9 +86,7 @@ OSErr DTCopyComment(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, 
 {
     Item source;
     Item destination;
-    OSErr err = locateItem(srcVRefNum, srcDirID, srcName, &source);
-    if (err == noErr)
-        err = locateItem(dstVRefNum, dstDirID, dstName, &destination);
+    OSErr err = locateBoth(srcVRefNum, srcDirID, srcName, dstVRefNum, dstDirID, dstName, &source, &destination);
     if (err != noErr)
         return err;
     auto comment = readAttribute(source.path, kFinderCommentAttribute);
@@ -95,9 +105,7 @@ OSErr CopyFileMgrAttributes(SInt16 srcVRefNum, long srcDirID, ConstStr255Param s
 {
     Item source;
     Item destination;
-    OSErr err = locateItem(srcVRefNum, srcDirID, srcName, &source);
-    if (err == noErr)
-        err = locateItem(dstVRefNum, dstDirID, dstName, &destination);
+    OSErr err = locateBoth(srcVRefNum, srcDirID, srcName, dstVRefNum, dstDirID, dstName, &source, &destination);
     if (err != noErr)
         return err;
     auto finderInfo = readAttribute(source.path, kFinderInfoAttribute);
