@@ -65,6 +65,21 @@ public:
             current = files_.empty() ? 0 : files_.rbegin()->first;
     }
 
+    // Disposes of a resource handle of any open file; false when unknown.
+    bool release(Handle handle)
+    {
+        for (auto& [refNum, file] : files_) {
+            for (auto at = file.loaded.begin(); at != file.loaded.end(); ++at) {
+                if (*at == handle) {
+                    DisposeHandle(handle);
+                    file.loaded.erase(at);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
 private:
     std::map<SInt16, OpenResourceFile> files_;
     SInt16 nextRefNum_ = 1000;
@@ -141,6 +156,16 @@ SInt16 openResourceFile(const Item& item, bool dataFork, SInt8 permission)
     files.current = files.add(std::move(file));
     setError(noErr);
     return files.current;
+}
+
+// The current resource file; null and resFNotFound when none is open.
+OpenResourceFile* currentFile()
+{
+    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFile* file = files.find(files.current);
+    if (!file)
+        setError(resFNotFound);
+    return file;
 }
 
 Handle loadedHandle(OpenResourceFile& file, const Resource* resource)
@@ -276,38 +301,17 @@ OSErr ResError()
 
 Handle Get1Resource(ResType theType, SInt16 theID)
 {
-    ResourceFiles& files = ResourceFiles::shared();
-    OpenResourceFile* file = files.find(files.current);
-    if (!file) {
-        setError(resFNotFound);
-        return nullptr;
-    }
-    return loadedHandle(*file, file->fork.find(theType, theID));
+    OpenResourceFile* file = currentFile();
+    return file ? loadedHandle(*file, file->fork.find(theType, theID)) : nullptr;
 }
 
 Handle Get1NamedResource(ResType theType, ConstStr255Param name)
 {
-    ResourceFiles& files = ResourceFiles::shared();
-    OpenResourceFile* file = files.find(files.current);
-    if (!file) {
-        setError(resFNotFound);
-        return nullptr;
-    }
-    return loadedHandle(*file, file->fork.findNamed(theType, pascalText(name)));
+    OpenResourceFile* file = currentFile();
+    return file ? loadedHandle(*file, file->fork.findNamed(theType, pascalText(name))) : nullptr;
 }
 
 void ReleaseResource(Handle theResource)
 {
-    ResourceFiles& files = ResourceFiles::shared();
-    OpenResourceFile* file = files.find(files.current);
-    if (!file)
-        return;
-    for (auto at = file->loaded.begin(); at != file->loaded.end(); ++at) {
-        if (*at == theResource) {
-            DisposeHandle(theResource);
-            file->loaded.erase(at);
-            setError(noErr);
-            return;
-        }
-    }
+    setError(ResourceFiles::shared().release(theResource) ? OSErr(noErr) : OSErr(resNotFound));
 }
