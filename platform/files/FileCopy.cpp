@@ -55,11 +55,12 @@ private:
 };
 
 // Whether the destination's file system has room for both forks, counted in
-// its own blocks.
+// its own blocks. A file system that reports no size at all (ramfs) has no
+// limit to check.
 bool hasRoomFor(const std::string& folderPath, SInt64 dataLength, SInt64 resourceLength)
 {
     struct statvfs volume {};
-    if (statvfs(folderPath.c_str(), &volume) != 0 || volume.f_frsize == 0)
+    if (statvfs(folderPath.c_str(), &volume) != 0 || volume.f_frsize == 0 || volume.f_blocks == 0)
         return true;
     auto blocks = [&](SInt64 length) { return (UInt64(length) + volume.f_frsize - 1) / volume.f_frsize; };
     return blocks(dataLength) + blocks(resourceLength) <= UInt64(volume.f_bavail);

@@ -65,6 +65,10 @@ OSErr GetDirName(SInt16 vRefNum, long dirID, Str31 name)
     return noErr;
 }
 
+// A file system that reports no size at all (ramfs) is bounded only by
+// memory; it is reported with this much room.
+constexpr UInt64 kUnboundedFreeBytes = UInt64(1) << 40;
+
 OSErr XGetVolumeInfoNoName(ConstStr255Param, SInt16 vRefNum, UInt32* allocationBlockSize, UInt64* freeBytes)
 {
     const Volume* volume = VolumeTable::shared().volume(vRefNum);
@@ -76,7 +80,7 @@ OSErr XGetVolumeInfoNoName(ConstStr255Param, SInt16 vRefNum, UInt32* allocationB
     if (allocationBlockSize)
         *allocationBlockSize = UInt32(info.f_frsize);
     if (freeBytes)
-        *freeBytes = UInt64(info.f_bavail) * UInt64(info.f_frsize);
+        *freeBytes = info.f_blocks == 0 ? kUnboundedFreeBytes : UInt64(info.f_bavail) * UInt64(info.f_frsize);
     return noErr;
 }
 

@@ -136,16 +136,16 @@ TEST_F(MoreFilesTest, FileCopyRecreatesASymbolicLink)
     EXPECT_STREQ(target, "../elsewhere/target");
 }
 
-// A small tmpfs that a copy fills up halfway through.
-class FullDiskTest : public MoreFilesTest {
+// A host file system of its own, mounted in the root for one test: another
+// volume of the emulated machine.
+class MountedVolumeTest : public MoreFilesTest {
 protected:
-    void SetUp() override
+    void mountVolume(const char* type, const char* options)
     {
-        MoreFilesTest::SetUp();
         small = root / "small";
         ASSERT_EQ(mkdir(small.c_str(), 0777), 0);
-        if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=256k") != 0)
-            GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+        if (mount(type, small.c_str(), type, 0, options) != 0)
+            GTEST_SKIP() << "mounting a " << type << " is not permitted here";
         mounted = true;
         ASSERT_EQ(platform::locateFolder(small, &smallVolume, &smallDir), noErr);
     }
@@ -161,6 +161,36 @@ protected:
     SInt16 smallVolume = 0;
     long smallDir = 0;
 };
+
+// A small tmpfs that a copy fills up halfway through.
+class FullDiskTest : public MountedVolumeTest {
+protected:
+    void SetUp() override
+    {
+        MountedVolumeTest::SetUp();
+        mountVolume("tmpfs", "size=256k");
+    }
+};
+
+// ramfs keeps no user attributes.
+class NoAttributesTest : public MountedVolumeTest {
+protected:
+    void SetUp() override
+    {
+        MountedVolumeTest::SetUp();
+        mountVolume("ramfs", "");
+    }
+};
+
+TEST_F(NoAttributesTest, CopyKeepsTheDataAndLosesOnlyTheMetadata)
+{
+    filetest::writeFile(root / "src/file", "data");
+    setAttribute(root / "src/file", "user.com.apple.FinderInfo", std::string("TEXTttxt") + std::string(24, '\0'));
+    setAttribute(root / "src/file", "user.com.apple.ResourceFork", "fork");
+    ASSERT_EQ(copy("file", smallDir, nullptr, true, smallVolume), noErr);
+    EXPECT_EQ(filetest::readFile(small + "/file"), "data");
+    EXPECT_EQ(attribute(small + "/file", "user.com.apple.FinderInfo"), "<none>");
+}
 
 TEST_F(FullDiskTest, NoPartialFileWhenTheDiskFillsUp)
 {
