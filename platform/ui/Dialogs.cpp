@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Transcript.h"
+#include "ui/ToolboxBackend.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ void ParamText(ConstStr255Param param0, ConstStr255Param, ConstStr255Param, Cons
 
 SInt16 NoteAlert(SInt16 /*alertID*/, void* /*filterProc*/)
 {
-    // Until real windows exist, an alert is recorded and dismissed at once.
-    platform::Transcript::write("alert " + platform::Transcript::quote(paramText0));
+    std::string text = paramText0;
+    platform::Transcript::write("alert " + platform::Transcript::quote(text));
+    ToolboxBackend::Current().NoteAlert(text);
     return 1;
 }

@@ -1,0 +1,34 @@
+#include "ui/HeadlessBackend.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+
+#include "core/Environment.h"
+#include "ui/ActionScript.h"
+#include "ui/LApplication.h"
+#include "ui/LThread.h"
+
+void HeadlessBackend::WaitNextEvent(LApplication& application, UInt32 ticks)
+{
+    using Clock = std::chrono::steady_clock;
+    if (LThread::CountWorkers() > 0 || application.IsQuitRequested()) {
+        // Nothing to take now: wait for a worker to become ready or a tick to pass.
+        Clock::time_point until = Clock::now() + std::chrono::milliseconds(ticks * 1000 / 60);
+        std::this_thread::sleep_until(std::min(until, LThread::NextWakeTime()));
+        return;
+    }
+    ActionScript script(platform::Environment::script());
+    while (std::optional<std::string> action = script.takeNext()) {
+        if (std::optional<InputEvent> input = ActionScript::parse(*action)) {
+            application.PostInput(*input);
+            return;
+        }
+        std::fprintf(stderr, "Action script: not an action: %s\n", action->c_str());
+    }
+    application.PostInput(InputEvent::menuCommand(cmd_Quit));
+}
+
+void HeadlessBackend::NoteAlert(const std::string& /*text*/)
+{
+}

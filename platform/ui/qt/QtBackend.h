@@ -1,0 +1,59 @@
+#pragma once
+// The backend with real windows, on Qt Widgets. Each framework window that
+// is shown gets a WindowView; the views follow the panes whenever the event
+// loop comes round. Input becomes the framework's own input: a click on a
+// button or radio button a click on that pane, a key a key-down event for
+// the front window's HandleKeyPress, the close box the Close command.
+// The action script is taken as in the headless backend, and with
+// PLATFORM_SCREENSHOTS a PNG is saved after every page change and alert.
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+#include "ui/ToolboxBackend.h"
+#include "ui/qt/Screenshots.h"
+
+class QEventLoop;
+
+namespace qtui {
+
+class WindowView;
+
+class QtBackend : public QObject, public ToolboxBackend {
+public:
+    QtBackend();
+    ~QtBackend() override;
+
+    void WaitNextEvent(LApplication& application, UInt32 ticks) override;
+    void NoteAlert(const std::string& text) override;
+    void WindowShown(LWindow& window) override;
+    void WindowClosed(LWindow& window) override;
+    void PaneChanged(LPane& pane) override;
+
+    // The real window of a framework window, or null when it is not shown.
+    WindowView* viewOf(const LWindow& window) const;
+    // Brings every window up to its panes and takes the screenshots due.
+    void followWindows();
+
+    // Registers the backend under the PLATFORM_UI name "qt".
+    static void Register();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void post(const InputEvent& input);
+    bool takeScriptAction(LApplication& application);
+    void waitForInput(int milliseconds);
+    bool isOurs(QObject* object) const;
+
+    std::map<const LWindow*, std::unique_ptr<WindowView>> views;
+    Screenshots screenshots;
+    QEventLoop* waiting = nullptr;
+    bool scripted = false;
+    bool windowsChanged = false;
+};
+
+} // namespace qtui
