@@ -53,6 +53,11 @@ std::optional<ResourceFork> ResourceFork::parse(const std::string& bytes)
         return std::nullopt;
     UInt32 typeCount = (in.read(typeList, 2) + 1) & 0xFFFF;
 
+    // Each reference has bytes of its own in the map and each resource its
+    // own data, so a file whose lists overlap cannot make the reading grow
+    // beyond its size.
+    size_t referenceBudget = mapLength / kReferenceSize;
+    size_t dataBudget = dataLength;
     ResourceFork fork;
     for (UInt32 t = 0; t < typeCount; ++t) {
         size_t entry = typeList + 2 + t * kTypeEntrySize;
@@ -63,8 +68,9 @@ std::optional<ResourceFork> ResourceFork::parse(const std::string& bytes)
         size_t references = typeList + in.read(entry + 6, 2);
         for (UInt32 r = 0; r < count; ++r) {
             size_t reference = references + r * kReferenceSize;
-            if (!in.has(reference, kReferenceSize))
+            if (!in.has(reference, kReferenceSize) || referenceBudget == 0)
                 return std::nullopt;
+            --referenceBudget;
             Resource resource;
             resource.type = type;
             resource.id = SInt16(in.read(reference, 2));
@@ -74,8 +80,10 @@ std::optional<ResourceFork> ResourceFork::parse(const std::string& bytes)
             if (!in.has(data, 4) || data + 4 > size_t(dataOffset) + dataLength)
                 return std::nullopt;
             UInt32 length = in.read(data, 4);
-            if (!in.has(data + 4, length) || data + 4 + length > size_t(dataOffset) + dataLength)
+            if (!in.has(data + 4, length) || data + 4 + length > size_t(dataOffset) + dataLength ||
+                length + 4 > dataBudget)
                 return std::nullopt;
+            dataBudget -= length + 4;
             resource.data = in.slice(data + 4, length);
             if (nameOffset != 0xFFFF) {
                 size_t name = nameList + nameOffset;

@@ -150,17 +150,53 @@ TEST_F(ResourceManagerTest, CreateAndOpenFailures)
     EXPECT_EQ(ResError(), noErr) << "an existing file without a fork gets one";
     EXPECT_EQ(filetest::readFile(root / "plain"), "data");
 
-    filetest::writeFile(root / "broken", "");
-    std::string garbage = bytesOf({0, 0, 1, 0, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30});
-    ASSERT_EQ(lsetxattr((root / "broken").c_str(), "user.com.apple.ResourceFork", garbage.data(), garbage.size(), 0),
-              0);
-    FSSpec broken = specOf("broken");
-    EXPECT_EQ(FSpOpenResFile(&broken, fsRdPerm), -1);
-    EXPECT_EQ(ResError(), mapReadErr);
-
     FSSpec missing = specOf("missing");
     EXPECT_EQ(FSpOpenResFile(&missing, fsRdPerm), -1);
     EXPECT_EQ(ResError(), fnfErr);
+}
+
+// A file of one resource, "abcd" of type 'AAAA' with ID 1; with a second
+// type 'BBBB' its map lists that same reference again, so that two resources
+// would share one block of data.
+std::string forkOfOneResource(bool secondTypeSharingIt)
+{
+    int types = secondTypeSharingIt ? 2 : 1;
+    int referenceList = 2 + 8 * types;
+    int mapLength = 28 + referenceList + 12;
+    std::string header = bytesOf({0, 0, 1, 0, 0, 0, 1, 8, 0, 0, 0, 8, 0, 0, 0, mapLength});
+    std::string fork = header;
+    fork.resize(256, '\0');
+    fork += bytesOf({0, 0, 0, 4, 'a', 'b', 'c', 'd'});
+    fork += header;
+    fork += bytesOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 28, 0, mapLength});
+    fork += bytesOf({0, types - 1, 'A', 'A', 'A', 'A', 0, 0, 0, referenceList});
+    if (secondTypeSharingIt)
+        fork += bytesOf({'B', 'B', 'B', 'B', 0, 0, 0, referenceList});
+    fork += bytesOf({0, 1, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0});
+    return fork;
+}
+
+TEST_F(ResourceManagerTest, MalformedForksAreRefused)
+{
+    struct Case {
+        const char* what;
+        std::string fork;
+        OSErr result;
+    };
+    for (const Case& c : {Case{"well formed", forkOfOneResource(false), noErr}, Case{"empty", "", resFNotFound},
+                          Case{"short header", bytesOf({0, 0, 1}), mapReadErr},
+                          Case{"map beyond the end", bytesOf({0, 0, 1, 0, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30}),
+                               mapReadErr},
+                          Case{"lists sharing data", forkOfOneResource(true), mapReadErr}}) {
+        filetest::writeFile(root / "broken", "");
+        ASSERT_EQ(lsetxattr((root / "broken").c_str(), "user.com.apple.ResourceFork", c.fork.data(), c.fork.size(), 0),
+                  0);
+        FSSpec broken = specOf("broken");
+        SInt16 refNum = FSpOpenResFile(&broken, fsRdPerm);
+        EXPECT_EQ(ResError(), c.result) << c.what;
+        if (refNum > 0)
+            CloseResFile(refNum);
+    }
 }
 
 TEST_F(ResourceManagerTest, ResourceFileInADataFork)
