@@ -10,7 +10,13 @@ namespace platform {
 
 namespace {
 
-std::string executableOverride;
+// Function-local, so that it is ready for loggers constructed during static
+// initialisation, which already ask where the executable lies.
+std::string& executableOverride()
+{
+    static std::string path;
+    return path;
+}
 
 bool isCurrent(const ProcessSerialNumber& psn)
 {
@@ -46,8 +52,8 @@ OSErr specOfHostFile(const std::string& path, FSSpec* spec)
 
 std::string currentExecutablePath()
 {
-    if (!executableOverride.empty())
-        return executableOverride;
+    if (!executableOverride().empty())
+        return executableOverride();
     char target[4096];
     ssize_t length = ::readlink("/proc/self/exe", target, sizeof target - 1);
     return length > 0 ? std::string(target, size_t(length)) : std::string();
@@ -55,7 +61,7 @@ std::string currentExecutablePath()
 
 void setCurrentExecutableForTesting(const std::string& path)
 {
-    executableOverride = path;
+    executableOverride() = path;
 }
 
 } // namespace platform

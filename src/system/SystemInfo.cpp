@@ -76,12 +76,11 @@ void logSysInfo()
 
 void logSysInfo(CInstallerLogFile& logger)
 {
-    // The response is not reset between queries: a failed query repeats the
-    // previous figure.
-    SInt32 response = 0;
-    auto ask = [&response](OSType selector) {
-        Gestalt(selector, &response);
-        return response;
+    // A query the machine cannot answer shows 0 rather than the previous
+    // line's figure.
+    auto ask = [](OSType selector) {
+        SInt32 response = 0;
+        return Gestalt(selector, &response) == noErr ? response : 0;
     };
     logger.log("*****************************************************");
     logger.log("Installer Version: %s", INSTALLER_VERSION);
