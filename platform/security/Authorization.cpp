@@ -12,6 +12,22 @@ struct AuthorizationOpaqueRef {
     bool rightGranted = false;
 };
 
+namespace {
+
+// Mac OS 9 has no users and no administrator right: every program may do
+// everything, so the right is held at once and a start is a plain start.
+bool systemHasUsers()
+{
+    return platform::Environment::systemVersion() >= 0x1000;
+}
+
+std::string launchMode()
+{
+    return systemHasUsers() ? platform::Environment::auth() : "grant";
+}
+
+} // namespace
+
 OSStatus AuthorizationCreate(const AuthorizationRights*, const AuthorizationEnvironment*, AuthorizationFlags,
                              AuthorizationRef* authorization)
 {
@@ -36,7 +52,7 @@ OSStatus AuthorizationCopyRights(AuthorizationRef authorization, const Authoriza
     if (!(flags & kAuthorizationFlagExtendRights))
         return authorization->rightGranted ? errAuthorizationSuccess : errAuthorizationDenied;
     if (!authorization->rightGranted)
-        authorization->rightGranted = platform::PrivilegedLauncher(platform::Environment::auth()).obtainRight();
+        authorization->rightGranted = platform::PrivilegedLauncher(launchMode()).obtainRight();
     if (!authorization->rightGranted) {
         platform::Transcript::write("auth-denied");
         return (flags & kAuthorizationFlagInteractionAllowed) ? errAuthorizationCanceled : errAuthorizationDenied;
@@ -60,7 +76,7 @@ OSStatus AuthorizationExecuteWithPrivileges(AuthorizationRef authorization, cons
         event += " " + platform::Transcript::quote(*argument);
     }
     platform::Transcript::write(event);
-    bool started = platform::PrivilegedLauncher(platform::Environment::auth()).start(pathToTool, args);
+    bool started = platform::PrivilegedLauncher(launchMode()).start(pathToTool, args);
     return started ? errAuthorizationSuccess : errAuthorizationToolExecuteFailure;
 }
 

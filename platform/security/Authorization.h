@@ -3,6 +3,8 @@
 // with it. PLATFORM_AUTH decides how the right is obtained (grant, deny, sudo,
 // pkexec). A privileged start returns at once, never waits and leaves no zombie;
 // every start is written to the transcript ("exec", or "auth-denied").
+// On an emulated Mac OS 9, which has no users, the right is always held and a
+// start is a plain start.
 
 #include <cstdio>
 
