@@ -5,7 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
 #include <cstdlib>
+#include <functional>
 
 #include "FileTestSupport.h"
 #include "files/Files.h"
@@ -205,14 +208,63 @@ TEST_F(FileManagerTest, DirCreateAndHDelete)
     EXPECT_TRUE(filetest::exists(root / "Contents/PkgInfo"));
 }
 
-TEST_F(FileManagerTest, DeletingIsRefusedWithoutWritePermission)
+// Runs a File Manager call in a child process that has given up root for the
+// "nobody" user, and gives back its result.
+OSErr asAnotherUser(const std::function<OSErr()>& call)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may delete anything";
+    int results[2];
+    if (pipe(results) != 0)
+        return ioErr;
+    pid_t child = fork();
+    if (child == 0) {
+        close(results[0]);
+        OSErr err = setgid(65534) == 0 && setuid(65534) == 0 ? call() : OSErr(1);
+        ssize_t ignored = write(results[1], &err, sizeof err);
+        (void)ignored;
+        _exit(0);
+    }
+    close(results[1]);
+    OSErr err = 1;
+    if (read(results[0], &err, sizeof err) != ssize_t(sizeof err))
+        err = 1;
+    close(results[0]);
+    waitpid(child, nullptr, 0);
+    return err;
+}
+
+TEST_F(FileManagerTest, AccessRefusedOnOpenCreateAndDelete)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can act as another user here";
+    ASSERT_EQ(chmod(root.path().c_str(), 0755), 0);
     filetest::writeFile(root / "Contents/MacOS/file", "x");
-    ASSERT_EQ(chmod((root / "Contents/MacOS").c_str(), 0555), 0);
-    EXPECT_EQ(HDelete(vRefNum, macOSDir, Pascal("file")), afpAccessDenied);
-    chmod((root / "Contents/MacOS").c_str(), 0755);
+    ASSERT_EQ(chmod((root / "Contents/MacOS/file").c_str(), 0644), 0);
+    SInt16 volume = vRefNum;
+    long folder = macOSDir;
+    EXPECT_EQ(asAnotherUser([&] { return HDelete(volume, folder, Pascal("file")); }), afpAccessDenied);
+    EXPECT_EQ(asAnotherUser([&] {
+                  long created = 0;
+                  return DirCreate(volume, folder, Pascal("new"), &created);
+              }),
+              afpAccessDenied);
+    EXPECT_EQ(asAnotherUser([&] {
+                  FSSpec spec{};
+                  SInt16 refNum = 0;
+                  FSMakeFSSpec(volume, folder, Pascal("file"), &spec);
+                  return FSpOpenDF(&spec, fsRdWrPerm, &refNum);
+              }),
+              permErr);
+    EXPECT_EQ(asAnotherUser([&] {
+                  FSSpec spec{};
+                  SInt16 refNum = 0;
+                  FSMakeFSSpec(volume, folder, Pascal("file"), &spec);
+                  OSErr err = FSpOpenDF(&spec, fsCurPerm, &refNum);
+                  long count = 1;
+                  return err != noErr ? err : FSWrite(refNum, &count, "y");
+              }),
+              wrPermErr)
+        << "the current permission falls back to reading";
+    EXPECT_TRUE(filetest::exists(root / "Contents/MacOS/file"));
 }
 
 TEST_F(FileManagerTest, CatalogInfoByNameIndexAndOfTheFolderItself)
