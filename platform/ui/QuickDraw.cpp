@@ -120,7 +120,8 @@ OSErr QDError()
 
 void GetCPixel(SInt16 h, SInt16 v, RGBColor* color)
 {
-    RGBColor* pixel = currentPort ? currentPort->at(h, v) : nullptr;
+    RGBColor* pixel = currentPort
+        ? currentPort->at(SInt16(h - currentPort->bounds.left), SInt16(v - currentPort->bounds.top)) : nullptr;
     *color = pixel ? *pixel : RGBColor{0, 0, 0};
 }
 

@@ -14,7 +14,7 @@ struct GWorld {
 
     SInt16 width() const { return SInt16(bounds.right - bounds.left); }
     SInt16 height() const { return SInt16(bounds.bottom - bounds.top); }
-    // The pixel at local coordinates (h, v), or null outside the bounds.
+    // The pixel in column h and row v from the top-left corner, or null outside.
     RGBColor* at(SInt16 h, SInt16 v);
 };
 
@@ -47,6 +47,7 @@ void SetGWorld(CGrafPtr port, GDHandle device);
 // without drawing when the data cannot be decoded (QDError then tells).
 void DrawPicture(PicHandle picture, const Rect* frame);
 OSErr QDError();
+// The colour at (h, v) in the current port's coordinates (its bounds).
 void GetCPixel(SInt16 h, SInt16 v, RGBColor* color);
 void RGBBackColor(const RGBColor* color);
 PixMapHandle GetGWorldPixMap(GWorldPtr world);

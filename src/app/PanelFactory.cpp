@@ -1,0 +1,38 @@
+#include "app/PanelFactory.h"
+
+#include "app/InstallErrorPanel.h"
+#include "app/InstallFinishPanel.h"
+#include "app/InstallLicensePanel.h"
+#include "app/InstallRebootPanel.h"
+#include "app/InstallWelcomePanel.h"
+#include "app/RemoveConfirmPanel.h"
+#include "app/RemoveErrorPanel.h"
+#include "app/RemoveRebootPanel.h"
+#include "log/XPel.h"
+
+CPanel* makePanel(InstallState s, CMainWnd& wnd)
+{
+    switch (s) {
+    case STATE_WELCOME: return new CInstallWelcomePanel(wnd);
+    case STATE_LICENSE: return new CInstallLicensePanel(wnd);
+    case STATE_INSTALL: return makeInstallPanel(wnd);
+    case STATE_INSTALL_REBOOT: return new CInstallRebootPanel(wnd);
+    case STATE_INSTALL_FINISH: return new CInstallFinishPanel(wnd);
+    case STATE_INSTALL_ERROR: return new CInstallErrorPanel(wnd);
+    case STATE_REMOVE_CONFIRM: return new CRemoveConfirmPanel(wnd);
+    case STATE_REMOVE: return makeRemovePanel(wnd);
+    case STATE_REMOVE_REBOOT: return new CRemoveRebootPanel(wnd);
+    case STATE_REMOVE_ERROR: return new CRemoveErrorPanel(wnd);
+    default: throw XPel("Unknown install state");
+    }
+}
+
+CPanel* makeInstallPanel(CMainWnd& /*wnd*/)
+{
+    throw XPel("Installing is not available in this build yet");
+}
+
+CPanel* makeRemovePanel(CMainWnd& /*wnd*/)
+{
+    throw XPel("Removing is not available in this build yet");
+}
