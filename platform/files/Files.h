@@ -5,7 +5,9 @@
 // Names reach the File Manager as length-prefixed bytes. "/" in a Mac name is
 // ":" on disk and back; "." and ".." are refused with bdNamErr. Partial paths:
 // a leading ":" starts inside the given folder, ":" separates names, and each
-// further ":" in a row climbs one folder. Directory ID 2 is a volume's root,
+// further ":" in a row climbs one folder; a full path (a volume name, then
+// ":") is refused with bdNamErr. Symbolic links are items, never folders on
+// the way, and are never followed. Directory ID 2 is a volume's root,
 // 1 its parent; other IDs are handed out by the platform and stay valid for
 // the life of the process.
 

@@ -88,7 +88,11 @@ VolumeTable& VolumeTable::shared()
 
 void VolumeTable::refreshStartupVolume()
 {
-    std::string root = canonical(Environment::root());
+    std::string setting = Environment::root();
+    if (!volumes_.empty() && setting == rootSetting_ && !volumes_[0].root.empty())
+        return;
+    rootSetting_ = setting;
+    std::string root = canonical(setting);
     if (!volumes_.empty() && volumes_[0].root == root)
         return;
     struct stat info {};

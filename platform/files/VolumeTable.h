@@ -59,6 +59,7 @@ private:
     const Volume& volumeForFolder(const std::string& canonicalPath, dev_t device);
     void refreshStartupVolume();
 
+    std::string rootSetting_; // PLATFORM_ROOT as last read, before it was made canonical
     std::deque<Volume> volumes_;                           // index i holds vRefNum -(i + 1)
     std::map<SInt16, std::map<long, Folder>> folders_;     // vRefNum -> ID -> folder
     std::map<SInt16, std::map<std::string, long>> idByPath_;

@@ -67,6 +67,20 @@ TEST_F(FileManagerTest, StartupVolumeIsRootedAtPlatformRoot)
     EXPECT_EQ(dirIDOf(root / "Contents/MacOS/."), macOSDir) << "the same folder keeps its ID";
 }
 
+TEST_F(FileManagerTest, WithoutPlatformRootTheHostRootIsTheStartupVolume)
+{
+    unsetenv("PLATFORM_ROOT");
+    SInt16 volume = 0;
+    long dirID = 0;
+    ASSERT_EQ(platform::locateFolder("/", &volume, &dirID), noErr);
+    EXPECT_EQ(volume, -1);
+    EXPECT_EQ(dirID, fsRtDirID);
+    FSSpec spec{};
+    EXPECT_EQ(FSMakeFSSpec(-1, fsRtDirID, Pascal("::"), &spec), dirNFErr) << "nothing lies above a volume's root";
+    ASSERT_EQ(platform::locateFolder(root.path(), &volume, &dirID), noErr);
+    EXPECT_EQ(platform::folderPath(volume, dirID), root.path());
+}
+
 struct SpecCase {
     const char* partialPath;
     OSErr result;
