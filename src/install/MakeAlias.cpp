@@ -74,10 +74,9 @@ bool makeAliasToFile(short srcVRefNum, long srcDirID, const char* targetName, sh
     if ((error = ResError()) != noErr)
         return fail("Can't open alias resource (%d)", error, aliasRecord);
 
-    // Once added, the record belongs to the resource file, which releases it when closed.
+    // The resource file keeps its own copy of the record.
     AddResource(reinterpret_cast<Handle>(aliasRecord), kAliasResourceType, kAliasResourceID, alias.getPascalStr());
-    if (ResError() != noErr)
-        DisposeHandle(reinterpret_cast<Handle>(aliasRecord));
+    DisposeHandle(reinterpret_cast<Handle>(aliasRecord));
     CloseResFile(resFile);
 
     info.ioNamePtr = alias.getPascalStr();
