@@ -21,6 +21,7 @@
 #include "core/Environment.h"
 #include "files/HostErrors.h"
 #include "files/ItemLocator.h"
+#include "files/VolumeTable.h"
 
 using namespace platform;
 
@@ -128,9 +129,7 @@ OSErr FindFolder(SInt16, OSType folderType, Boolean createFolder, SInt16* foundV
         err = checkTemporaryItems(folder);
     if (err != noErr)
         return err;
-    if (foundVRefNum)
-        *foundVRefNum = folder.vRefNum;
-    if (foundDirID)
-        *foundDirID = folderIdOf(folder);
-    return noErr;
+    // A system folder that is the mount point of another host file system
+    // is the root of that volume, so that room checks see its free space.
+    return VolumeTable::shared().locate(folder.path, foundVRefNum, foundDirID);
 }

@@ -14,6 +14,7 @@
 
 #include "FileTestSupport.h"
 #include "files/Files.h"
+#include "files/Folders.h"
 #include "files/MoreFiles.h"
 
 using filetest::Pascal;
@@ -140,9 +141,9 @@ TEST_F(MoreFilesTest, FileCopyRecreatesASymbolicLink)
 // volume of the emulated machine.
 class MountedVolumeTest : public MoreFilesTest {
 protected:
-    void mountVolume(const char* type, const char* options)
+    void mountVolume(const char* type, const char* options, const char* folder = "small")
     {
-        small = root / "small";
+        small = root / folder;
         ASSERT_EQ(mkdir(small.c_str(), 0777), 0);
         if (mount(type, small.c_str(), type, 0, options) != 0)
             GTEST_SKIP() << "mounting a " << type << " is not permitted here";
@@ -181,6 +182,29 @@ protected:
         mountVolume("ramfs", "");
     }
 };
+
+// The applications folder on a file system of its own.
+class ApplicationsVolumeTest : public MountedVolumeTest {
+protected:
+    void SetUp() override
+    {
+        MountedVolumeTest::SetUp();
+        mountVolume("tmpfs", "size=256k", "Applications");
+    }
+};
+
+TEST_F(ApplicationsVolumeTest, SystemFolderOnAMountIsThatVolumesRoot)
+{
+    SInt16 vRefNum = 0;
+    long dirID = 0;
+    ASSERT_EQ(FindFolder(kOnAppropriateDisk, kApplicationsFolderType, kDontCreateFolder, &vRefNum, &dirID), noErr);
+    EXPECT_EQ(vRefNum, smallVolume);
+    EXPECT_EQ(dirID, fsRtDirID);
+    UInt32 blockSize = 0;
+    UInt64 freeBytes = 0;
+    ASSERT_EQ(XGetVolumeInfoNoName(nullptr, vRefNum, &blockSize, &freeBytes), noErr);
+    EXPECT_LE(freeBytes, 256u * 1024u) << "the room of the mounted file system, not of the root's";
+}
 
 TEST_F(NoAttributesTest, CopyKeepsTheDataAndLosesOnlyTheMetadata)
 {
