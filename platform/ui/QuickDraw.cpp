@@ -23,10 +23,14 @@ UInt16 toColor16(Magick::Quantum value)
     return UInt16(Magick::Color::scaleQuantumToDouble(value) * 65535.0 + 0.5);
 }
 
-bool decode(PicHandle picture, Magick::Image& image)
+void initializeDecoder()
 {
     static std::once_flag initialized;
     std::call_once(initialized, [] { Magick::InitializeMagick(nullptr); });
+}
+
+bool decode(PicHandle picture, Magick::Image& image)
+{
     // The decoder reads a PICT file, which starts with a 512-byte header.
     std::string file(512, '\0');
     file.append(*picture, std::size_t(GetHandleSize(picture)));
@@ -93,6 +97,7 @@ void SetGWorld(CGrafPtr port, GDHandle)
 
 void DrawPicture(PicHandle picture, const Rect* frame)
 {
+    initializeDecoder();
     Magick::Image image;
     lastError = noErr;
     if (!currentPort || !picture || !decode(picture, image)) {
