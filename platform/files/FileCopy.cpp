@@ -1,31 +1,10 @@
-// FileCopy: one file into a folder, all or nothing.
-//
-// The data goes into an unnamed file (O_TMPFILE) in the destination folder,
-// which is linked into place under its name only when everything is written;
-// linkat fails rather than replace an existing file. Where the file system
-// has no unnamed files, a hidden temporary name plays its part and is linked
-// the same way, then removed. Data is cloned where the file system can share
-// blocks, else copied in the kernel (copy_file_range), else through one
-// buffer, so memory stays flat whatever the file's size. The copy gets the
-// default mode of a new file, never the source's.
+// FileCopy: one file into a folder, with an optional room check first.
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/xattr.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <random>
-#include <vector>
-
+#include "files/FileCopier.h"
 #include "files/FinderMetadata.h"
-#include "files/HostErrors.h"
 #include "files/ItemLocator.h"
 #include "files/MacNames.h"
 #include "files/MoreFiles.h"
@@ -34,25 +13,6 @@
 using namespace platform;
 
 namespace {
-
-constexpr size_t kFallbackBufferSize = 64 * 1024;
-
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
-    ~Descriptor()
-    {
-        if (descriptor_ >= 0)
-            close(descriptor_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
-
-private:
-    int descriptor_;
-};
 
 // Whether the destination's file system has room for both forks, counted in
 // its own blocks. A file system that reports no size at all (ramfs) has no
@@ -65,169 +25,6 @@ bool hasRoomFor(const std::string& folderPath, SInt64 dataLength, SInt64 resourc
     auto blocks = [&](SInt64 length) { return (UInt64(length) + volume.f_frsize - 1) / volume.f_frsize; };
     return blocks(dataLength) + blocks(resourceLength) <= UInt64(volume.f_bavail);
 }
-
-OSErr copyThroughBuffer(int from, int to, char* buffer, size_t bufferSize)
-{
-    std::vector<char> own;
-    if (!buffer || bufferSize == 0) {
-        own.resize(kFallbackBufferSize);
-        buffer = own.data();
-        bufferSize = own.size();
-    }
-    while (true) {
-        ssize_t got = read(from, buffer, bufferSize);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return macErrorOf(errno);
-        if (got == 0)
-            return noErr;
-        for (ssize_t done = 0; done < got;) {
-            ssize_t put = write(to, buffer + done, size_t(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0)
-                return put < 0 ? macErrorOf(errno) : OSErr(ioErr);
-            done += put;
-        }
-    }
-}
-
-OSErr copyData(int from, int to, SInt64 length, char* buffer, size_t bufferSize)
-{
-    if (length == 0)
-        return noErr;
-    if (ioctl(to, FICLONE, from) == 0)
-        return noErr;
-    SInt64 copied = 0;
-    while (copied < length) {
-        ssize_t moved = copy_file_range(from, nullptr, to, nullptr, size_t(length - copied), 0);
-        if (moved < 0 && errno == EINTR)
-            continue;
-        if (moved < 0) {
-            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF)
-                break;
-            return macErrorOf(errno);
-        }
-        if (moved == 0)
-            return noErr;
-        copied += moved;
-    }
-    if (copied >= length)
-        return copyThroughBuffer(from, to, buffer, bufferSize); // anything that grew meanwhile
-    if (lseek(from, off_t(copied), SEEK_SET) < 0 || lseek(to, off_t(copied), SEEK_SET) < 0)
-        return macErrorOf(errno);
-    return copyThroughBuffer(from, to, buffer, bufferSize);
-}
-
-// Resource fork, Finder information and comment, on the open copy. A file
-// system without user attributes keeps the data without them; running out of
-// room is an error.
-OSErr copyMetadata(const std::string& sourcePath, int to)
-{
-    for (const char* name : {kResourceForkAttribute, kFinderInfoAttribute, kFinderCommentAttribute}) {
-        auto value = readAttribute(sourcePath, name);
-        if (!value)
-            continue;
-        if (fsetxattr(to, name, value->data(), value->size(), 0) != 0 && (errno == ENOSPC || errno == EDQUOT))
-            return dskFulErr;
-    }
-    return noErr;
-}
-
-class FileCopier {
-public:
-    FileCopier(const Item& source, std::string folderPath, std::string diskName, char* buffer, size_t bufferSize)
-        : source_(source), folderPath_(std::move(folderPath)), diskName_(std::move(diskName)), buffer_(buffer),
-          bufferSize_(bufferSize)
-    {
-    }
-
-    OSErr copy()
-    {
-        if (source_.isLink())
-            return copyLink();
-        Descriptor from(open(source_.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        if (!from.valid())
-            return macErrorOf(errno, HostOperation::open);
-        Descriptor unnamed(open(folderPath_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-        if (unnamed.valid()) {
-            OSErr err = fill(from.get(), unnamed.get());
-            return err != noErr ? err : linkUnnamed(unnamed.get());
-        }
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            return macErrorOf(errno, HostOperation::create);
-        return copyThroughTemporaryName(from.get());
-    }
-
-private:
-    std::string destinationPath() const { return childPathOf(folderPath_, diskName_); }
-
-    OSErr fill(int from, int to)
-    {
-        OSErr err = copyData(from, to, SInt64(source_.info.st_size), buffer_, bufferSize_);
-        if (err == noErr)
-            err = copyMetadata(source_.path, to);
-        if (err != noErr)
-            return err;
-        struct timespec times[2] = {{0, UTIME_OMIT}, source_.info.st_mtim};
-        futimens(to, times);
-        return noErr;
-    }
-
-    OSErr linkUnnamed(int descriptor)
-    {
-        char procPath[64];
-        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", descriptor);
-        if (linkat(AT_FDCWD, procPath, AT_FDCWD, destinationPath().c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return noErr;
-        if (errno == ENOENT &&
-            linkat(descriptor, "", AT_FDCWD, destinationPath().c_str(), AT_EMPTY_PATH) == 0)
-            return noErr;
-        return macErrorOf(errno, HostOperation::create);
-    }
-
-    OSErr copyThroughTemporaryName(int from)
-    {
-        std::string temporary;
-        std::random_device random;
-        int descriptor = -1;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            temporary = childPathOf(folderPath_, ".FileCopy-" + std::to_string(random()));
-            descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-            if (descriptor >= 0 || errno != EEXIST)
-                break;
-        }
-        if (descriptor < 0)
-            return macErrorOf(errno, HostOperation::create);
-        Descriptor to(descriptor);
-        OSErr err = fill(from, to.get());
-        if (err == noErr && link(temporary.c_str(), destinationPath().c_str()) != 0)
-            err = macErrorOf(errno, HostOperation::create);
-        unlink(temporary.c_str());
-        return err;
-    }
-
-    OSErr copyLink()
-    {
-        std::vector<char> target(std::max<size_t>(size_t(source_.info.st_size) + 1, PATH_MAX));
-        ssize_t length = readlink(source_.path.c_str(), target.data(), target.size() - 1);
-        if (length < 0)
-            return macErrorOf(errno);
-        target[size_t(length)] = '\0';
-        if (symlink(target.data(), destinationPath().c_str()) != 0)
-            return macErrorOf(errno, HostOperation::create);
-        struct timespec times[2] = {{0, UTIME_OMIT}, source_.info.st_mtim};
-        utimensat(AT_FDCWD, destinationPath().c_str(), times, AT_SYMLINK_NOFOLLOW);
-        return noErr;
-    }
-
-    const Item& source_;
-    std::string folderPath_;
-    std::string diskName_;
-    char* buffer_;
-    size_t bufferSize_;
-};
 
 } // namespace
 

@@ -24,7 +24,7 @@ public:
 
 private:
     std::map<SInt16, OpenFork> forks_;
-    SInt16 nextRefNum_ = 3;
+    SInt16 nextRefNum_ = 3; // wraps back to 3 after the largest number
 };
 
 } // namespace platform

@@ -1,17 +1,16 @@
-// Resource Manager: the open resource files of the process.
+// Resource Manager calls over the process's open resource files.
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <map>
-#include <vector>
 
 #include "files/FinderMetadata.h"
 #include "files/HostErrors.h"
 #include "files/ItemLocator.h"
 #include "files/MacNames.h"
+#include "files/OpenResourceFiles.h"
 #include "files/ResourceFork.h"
 #include "files/Resources.h"
 
@@ -19,75 +18,9 @@ using namespace platform;
 
 namespace {
 
-struct OpenResourceFile {
-    std::string path;
-    bool dataFork = false;
-    bool writable = false;
-    bool changed = false;
-    ResourceFork fork;
-    std::vector<Handle> loaded;
-};
-
-class ResourceFiles {
-public:
-    static ResourceFiles& shared()
-    {
-        static ResourceFiles files;
-        return files;
-    }
-
-    OSErr lastError = noErr;
-    SInt16 current = 0;
-
-    SInt16 refNumOf(const std::string& path, bool dataFork) const
-    {
-        for (const auto& [refNum, file] : files_) {
-            if (file.path == path && file.dataFork == dataFork)
-                return refNum;
-        }
-        return 0;
-    }
-    SInt16 add(OpenResourceFile file)
-    {
-        SInt16 refNum = nextRefNum_++;
-        files_[refNum] = std::move(file);
-        return refNum;
-    }
-    OpenResourceFile* find(SInt16 refNum)
-    {
-        auto found = files_.find(refNum);
-        return found == files_.end() ? nullptr : &found->second;
-    }
-    void remove(SInt16 refNum)
-    {
-        files_.erase(refNum);
-        if (current == refNum)
-            current = files_.empty() ? 0 : files_.rbegin()->first;
-    }
-
-    // Disposes of a resource handle of any open file; false when unknown.
-    bool release(Handle handle)
-    {
-        for (auto& [refNum, file] : files_) {
-            for (auto at = file.loaded.begin(); at != file.loaded.end(); ++at) {
-                if (*at == handle) {
-                    DisposeHandle(handle);
-                    file.loaded.erase(at);
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-private:
-    std::map<SInt16, OpenResourceFile> files_;
-    SInt16 nextRefNum_ = 1000;
-};
-
 OSErr setError(OSErr err)
 {
-    ResourceFiles::shared().lastError = err;
+    OpenResourceFiles::shared().lastError = err;
     return err;
 }
 
@@ -130,7 +63,7 @@ OSErr writeDataFork(const std::string& path, const std::string& bytes)
 
 SInt16 openResourceFile(const Item& item, bool dataFork, SInt8 permission)
 {
-    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFiles& files = OpenResourceFiles::shared();
     if (SInt16 open = files.refNumOf(item.path, dataFork)) {
         files.current = open;
         setError(noErr);
@@ -161,7 +94,7 @@ SInt16 openResourceFile(const Item& item, bool dataFork, SInt8 permission)
 // The current resource file; null and resFNotFound when none is open.
 OpenResourceFile* currentFile()
 {
-    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFiles& files = OpenResourceFiles::shared();
     OpenResourceFile* file = files.find(files.current);
     if (!file)
         setError(resFNotFound);
@@ -232,7 +165,7 @@ OSErr FSOpenResourceFile(const FSRef* ref, UniCharCount forkNameLength, const Un
 
 void AddResource(Handle theData, ResType theType, SInt16 theID, ConstStr255Param name)
 {
-    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFiles& files = OpenResourceFiles::shared();
     OpenResourceFile* file = files.find(files.current);
     if (!file || !theData) {
         setError(addResFailed);
@@ -256,7 +189,7 @@ void AddResource(Handle theData, ResType theType, SInt16 theID, ConstStr255Param
 // Writes a changed file back, then lets go of it and of its resource handles.
 void CloseResFile(SInt16 refNum)
 {
-    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFiles& files = OpenResourceFiles::shared();
     OpenResourceFile* file = files.find(refNum);
     if (!file) {
         setError(refNum == 0 ? OSErr(noErr) : OSErr(rfNumErr));
@@ -280,12 +213,12 @@ void CloseResFile(SInt16 refNum)
 
 SInt16 CurResFile()
 {
-    return ResourceFiles::shared().current;
+    return OpenResourceFiles::shared().current;
 }
 
 void UseResFile(SInt16 refNum)
 {
-    ResourceFiles& files = ResourceFiles::shared();
+    OpenResourceFiles& files = OpenResourceFiles::shared();
     if (files.find(refNum)) {
         files.current = refNum;
         setError(noErr);
@@ -296,7 +229,7 @@ void UseResFile(SInt16 refNum)
 
 OSErr ResError()
 {
-    return ResourceFiles::shared().lastError;
+    return OpenResourceFiles::shared().lastError;
 }
 
 Handle Get1Resource(ResType theType, SInt16 theID)
@@ -313,5 +246,5 @@ Handle Get1NamedResource(ResType theType, ConstStr255Param name)
 
 void ReleaseResource(Handle theResource)
 {
-    setError(ResourceFiles::shared().release(theResource) ? OSErr(noErr) : OSErr(resNotFound));
+    setError(OpenResourceFiles::shared().release(theResource) ? OSErr(noErr) : OSErr(resNotFound));
 }
