@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "ui/Events.h"
 #include "ui/ToolboxBackend.h"
 #include "ui/qt/Screenshots.h"
 

@@ -40,6 +40,12 @@ WindowView::WindowView(LWindow& window, PostInput post)
     }
 }
 
+QWidget* WindowView::widgetOf(const LPane* pane) const
+{
+    auto found = widgets.find(const_cast<LPane*>(pane));
+    return found == widgets.end() ? nullptr : found->second.data();
+}
+
 std::string WindowView::follow()
 {
     setWindowTitle(fromMacRoman(window.DescriptorText()));

@@ -22,6 +22,8 @@ public:
     WindowView(LWindow& window, PostInput post);
 
     LWindow& frameworkWindow() const { return window; }
+    // The widget that shows the pane, or null when it has none (yet).
+    QWidget* widgetOf(const LPane* pane) const;
 
     // Brings every widget up to its pane. Returns what the window now shows
     // ("window128-page3") when that changed since the last call (the first
