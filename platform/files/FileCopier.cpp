@@ -175,6 +175,14 @@ OSErr FileCopier::linkUnnamed(int descriptor)
     return macErrorOf(errno, HostOperation::create);
 }
 
+OSErr FileCopier::copyThroughTemporaryName()
+{
+    Descriptor from(open(source_.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!from.valid())
+        return macErrorOf(errno, HostOperation::open);
+    return copyThroughTemporaryName(from.get());
+}
+
 OSErr FileCopier::copyThroughTemporaryName(int from)
 {
     std::string temporary;

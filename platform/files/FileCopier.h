@@ -17,6 +17,10 @@ public:
     FileCopier(const Item& source, std::string folderPath, std::string diskName, char* buffer, size_t bufferSize);
 
     OSErr copy();
+    // The way of copy() on file systems without unnamed files: the data goes
+    // to a hidden temporary name, which is linked to the copy's name and then
+    // removed.
+    OSErr copyThroughTemporaryName();
 
 private:
     std::string destinationPath() const;
