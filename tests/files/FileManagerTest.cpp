@@ -309,8 +309,16 @@ TEST_F(FileManagerTest, CatalogInfoByNameIndexAndOfTheFolderItself)
     ASSERT_EQ(stat((root / "Contents/MacOS/b-file").c_str(), &info), 0);
     EXPECT_EQ(pb.ioFlMdDat, UInt32(info.st_mtime + 2082844800));
 
+    ASSERT_EQ(symlink(root.path().c_str(), (root / "Contents/MacOS/c-link").c_str()), 0);
     pb.ioDirID = macOSDir;
     pb.ioFDirIndex = 3;
+    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
+    EXPECT_EQ(filetest::text(name), "c-link");
+    EXPECT_FALSE(pb.ioFlAttrib & kioFlAttribDirMask) << "a link to a folder is an item, not a folder";
+    EXPECT_EQ(pb.ioFlFndrInfo.fdType, OSType('slnk'));
+
+    pb.ioDirID = macOSDir;
+    pb.ioFDirIndex = 4;
     EXPECT_EQ(PBGetCatInfoSync(&pb), fnfErr);
 
     Str255 fileName = "\x06" "b-file";
@@ -322,7 +330,7 @@ TEST_F(FileManagerTest, CatalogInfoByNameIndexAndOfTheFolderItself)
     ASSERT_EQ(PBGetCatInfoSync(&self), noErr);
     EXPECT_EQ(filetest::text(name), "MacOS");
     EXPECT_EQ(self.ioDrDirID, macOSDir);
-    EXPECT_EQ(self.ioDrNmFls, 2);
+    EXPECT_EQ(self.ioDrNmFls, 3);
 }
 
 TEST_F(FileManagerTest, SetCatInfoWritesFinderInfoAndModificationDate)
