@@ -15,3 +15,7 @@ CPanel* makePanel(InstallState s, CMainWnd& wnd);
 // then entering these states raises XPel with a message that says so.
 CPanel* makeInstallPanel(CMainWnd& wnd);
 CPanel* makeRemovePanel(CMainWnd& wnd);
+
+// Replaces the makers of the progress panels (null restores the above).
+using PanelMaker = CPanel* (*)(CMainWnd& wnd);
+void setProgressPanelMakers(PanelMaker install, PanelMaker remove);
