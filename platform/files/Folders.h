@@ -26,4 +26,10 @@ enum : OSType {
     kTemporaryFolderType = FOUR_CHAR('t', 'e', 'm', 'p'),
 };
 
+// fnfErr for a folder that does not exist (and is not to be created) or
+// that the system generation does not have; permErr for a temporary items
+// folder that is not the caller's own (a link, another owner, a mode other
+// than 0700, or a user folder that others may write to). Every volume
+// selector answers alike. A system folder that is the mount point of another
+// host file system is given as the root of that volume.
 OSErr FindFolder(SInt16 vRefNum, OSType folderType, Boolean createFolder, SInt16* foundVRefNum, long* foundDirID);

@@ -23,13 +23,17 @@ OSErr XGetVolumeInfoNoName(ConstStr255Param pathname, SInt16 vRefNum, UInt32* al
 // under copyName, or its own name when copyName is null. Never replaces an
 // existing file (dupFNErr) and never leaves a partial one. With preflight, fails
 // with dskFulErr before anything is written when the volume has no room.
+// fnfErr when the source is missing or a folder, dirNFErr when the
+// destination is not a folder. A symbolic link is copied as a link.
 OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt16 dstVRefNum, long dstDirID,
                ConstStr255Param dstPathname, ConstStr255Param copyName, void* copyBufferPtr, long copyBufferSize,
                Boolean preflight);
 
-// Deletes a named folder and everything in it, depth first; locked items are
-// unlocked first. A symbolic link is removed, never followed. If the name is
-// not a folder nothing is deleted and the result is an error.
+// Deletes a named folder and everything in it, depth first; locked items go
+// like the others. A symbolic link is removed, never followed. If the name is
+// not a folder (a file or a link) nothing is deleted and the result is
+// dirNFErr. An item that cannot be deleted is skipped, the rest deleted, and
+// the first error returned.
 OSErr DeleteDirectory(SInt16 vRefNum, long dirID, ConstStr255Param name);
 
 // Copies the Finder comment of one item to another.
