@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include "ui/LException.h"
 
 #include "TempFolder.h"
 #include "core/Transcript.h"
@@ -168,4 +171,21 @@ TEST_F(HeadlessApplication, AQuitWhileAWorkerRunsWaitsForTheWorkerToEnd)
     EXPECT_EQ(events[events.size() - 3], "worker done");
     EXPECT_EQ(events[events.size() - 2], "quit");
     EXPECT_EQ(events.back(), "window-close 200");
+}
+
+TEST_F(HeadlessApplication, WithoutAResourceFileTheLayoutsComeFromTheExecutablesResourceFork)
+{
+    std::filesystem::remove(folder.file("Test.app/Contents/Resources/Test.rsrc"));
+    std::string executable = folder.write("Test.app/Contents/MacOS/Test", "");
+    std::string fork = "window 300 'wind' {\n    pane 5 'capt' {\n        text \"from the fork\"\n    }\n}\n";
+    if (::setxattr(executable.c_str(), "user.com.apple.ResourceFork", fork.data(), fork.size(), 0) != 0)
+        GTEST_SKIP() << "no user attributes on this file system";
+    RegisterClass_<LWindow>();
+    RegisterClass_<LCaption>();
+    std::unique_ptr<LWindow> window(LWindow::CreateWindow(300, nullptr));
+    EXPECT_EQ(window->FindPaneByID(5)->DescriptorText(), "from the fork");
+    window->DoClose();
+    window.release();
+    LWindow::DisposeClosedWindows();
+    EXPECT_THROW(LWindow::CreateWindow(301, nullptr), LException);
 }
