@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "WriteFile.h"
+#include "tests/support/TempFolder.h"
 #include "ui/ActionScript.h"
 
 TEST(ActionScript, TakesActionsFromTheHeadOfTheFileSkippingCommentsAndBlankLines)
 {
     TempFolder folder;
-    std::string path = folder.write("script", "# start\n\nclick 1051\n  key tab  \ncommand 4\n");
+    std::string path = writeFile(folder, "script", "# start\n\nclick 1051\n  key tab  \ncommand 4\n");
     ActionScript script(path);
     EXPECT_EQ(script.takeNext(), "click 1051");
     EXPECT_EQ(folder.read("script"), "  key tab  \ncommand 4\n");
     EXPECT_EQ(script.takeNext(), "key tab");
     EXPECT_EQ(script.takeNext(), "command 4");
     EXPECT_EQ(script.takeNext(), std::nullopt);
-    EXPECT_EQ(ActionScript(folder.file("missing")).takeNext(), std::nullopt);
+    EXPECT_EQ(ActionScript(folder / "missing").takeNext(), std::nullopt);
 }
 
 TEST(ActionScript, ParsesEveryActionAndRefusesOthers)

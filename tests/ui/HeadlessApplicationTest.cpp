@@ -7,7 +7,9 @@
 
 #include "ui/LException.h"
 
-#include "TempFolder.h"
+#include "WriteFile.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 #include "core/Transcript.h"
 #include "process/Processes.h"
 #include "ui/LApplication.h"
@@ -110,17 +112,15 @@ class HeadlessApplication : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.write("Test.app/Contents/Resources/Test.rsrc", layouts);
-        platform::setCurrentExecutableForTesting(folder.file("Test.app/Contents/MacOS/Test"));
-        ::setenv("PLATFORM_UI", "headless", 1);
-        ::setenv("PLATFORM_TRANSCRIPT", folder.file("transcript").c_str(), 1);
-        ::setenv("PLATFORM_SCRIPT", folder.file("script").c_str(), 1);
+        writeFile(folder, "Test.app/Contents/Resources/Test.rsrc", layouts);
+        platform::setCurrentExecutableForTesting(folder / "Test.app/Contents/MacOS/Test");
+        env.set("PLATFORM_UI", "headless");
+        env.set("PLATFORM_TRANSCRIPT", folder / "transcript");
+        env.set("PLATFORM_SCRIPT", folder / "script");
     }
     void TearDown() override
     {
         platform::setCurrentExecutableForTesting("");
-        ::unsetenv("PLATFORM_TRANSCRIPT");
-        ::unsetenv("PLATFORM_SCRIPT");
     }
     // The transcript without the process IDs.
     std::vector<std::string> transcript()
@@ -134,13 +134,14 @@ protected:
     }
 
     TempFolder folder;
+    ScopedEnv env;
 };
 
 } // namespace
 
 TEST_F(HeadlessApplication, ScriptActionsReachThePanesAndTheEndOfTheScriptQuits)
 {
-    folder.write("script", "click 12\nclick 21\nclick 99\nclick 20\ncommand 4\n");
+    writeFile(folder, "script", "click 12\nclick 21\nclick 99\nclick 20\ncommand 4\n");
     {
         TestApp app;
         app.Run();
@@ -160,7 +161,7 @@ TEST_F(HeadlessApplication, ScriptActionsReachThePanesAndTheEndOfTheScriptQuits)
 
 TEST_F(HeadlessApplication, AQuitWhileAWorkerRunsWaitsForTheWorkerToEnd)
 {
-    folder.write("script", "");
+    writeFile(folder, "script", "");
     UMainThread mainThread;
     TestApp app;
     app.PostInput(InputEvent::menuCommand(cmd_Quit));
@@ -175,8 +176,8 @@ TEST_F(HeadlessApplication, AQuitWhileAWorkerRunsWaitsForTheWorkerToEnd)
 
 TEST_F(HeadlessApplication, WithoutAResourceFileTheLayoutsComeFromTheExecutablesResourceFork)
 {
-    std::filesystem::remove(folder.file("Test.app/Contents/Resources/Test.rsrc"));
-    std::string executable = folder.write("Test.app/Contents/MacOS/Test", "");
+    std::filesystem::remove(folder / "Test.app/Contents/Resources/Test.rsrc");
+    std::string executable = writeFile(folder, "Test.app/Contents/MacOS/Test", "");
     std::string fork = "window 300 'wind' {\n    pane 5 'capt' {\n        text \"from the fork\"\n    }\n}\n";
     if (::setxattr(executable.c_str(), "user.com.apple.ResourceFork", fork.data(), fork.size(), 0) != 0)
         GTEST_SKIP() << "no user attributes on this file system";
