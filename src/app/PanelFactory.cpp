@@ -8,7 +8,9 @@
 #include "app/RemoveConfirmPanel.h"
 #include "app/RemoveErrorPanel.h"
 #include "app/RemoveRebootPanel.h"
+#include "install/InstallPanel.h"
 #include "log/XPel.h"
+#include "remove/RemovePanel.h"
 
 namespace {
 
@@ -40,12 +42,12 @@ CPanel* makePanel(InstallState s, CMainWnd& wnd)
     }
 }
 
-CPanel* makeInstallPanel(CMainWnd& /*wnd*/)
+CPanel* makeInstallPanel(CMainWnd& wnd)
 {
-    throw XPel("Installing is not available in this build yet");
+    return new CInstallPanel(wnd);
 }
 
-CPanel* makeRemovePanel(CMainWnd& /*wnd*/)
+CPanel* makeRemovePanel(CMainWnd& wnd)
 {
-    throw XPel("Removing is not available in this build yet");
+    return new CRemovePanel(wnd);
 }

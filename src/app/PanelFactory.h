@@ -11,8 +11,7 @@ class CPanel;
 CPanel* makePanel(InstallState s, CMainWnd& wnd);
 
 // The progress panels of states 3 and 9, which start the install and remove
-// worker threads. They come with the installation and removal engines; until
-// then entering these states raises XPel with a message that says so.
+// worker threads.
 CPanel* makeInstallPanel(CMainWnd& wnd);
 CPanel* makeRemovePanel(CMainWnd& wnd);
 

@@ -2,6 +2,8 @@
 
 #include "WizardBundle.h"
 #include "app/Options.h"
+#include "app/PanelFactory.h"
+#include "log/XPel.h"
 
 namespace {
 
@@ -71,10 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
         Flow{"CloseBoxQuitsInTheStateItIsIn", osx, {"7", "REMOVE"}, "command 4\n", STATE_REMOVE_CONFIRM, false, {}},
         Flow{"QuitCommandQuitsInTheStateItIsIn", osx, {"2", "INSTALL"}, "quit\n", STATE_LICENSE, false, {}},
         Flow{"CommandTwoDoesNothing", osx, {"7", "REMOVE"}, "command 2\nclick 1050\n", STATE_QUIT, false, {}},
-        Flow{"ProgressStateNotBuiltKeepsTheLicenceAndThenHasNoPanel", osx, {"2", "INSTALL"},
-             "click 1051\nkey return\nkey escape\nclick 1050\ncommand 4\n", STATE_LICENSE, false,
-             {"\"Installing is not available in this build yet\"", "\"NULL panel\"", "\"NULL panel\"",
-              "\"NULL panel\""}},
         Flow{"StateWithoutPanelAtStartQuitsAtOnce", osx, {"12", "REMOVE"}, "", STATE_QUIT, false, {}},
         Flow{"UnknownStartStateShowsNoWindowAndNoMessage", osx, {"-1", "REMOVE"}, "key return\n", InstallState(255),
              false, {}}),
@@ -98,4 +96,17 @@ TEST(StateMachineEvents, FinalStateClosesTheWindowBeforeTheApplicationQuits)
     std::vector<std::string> events = bundle.events();
     EXPECT_TRUE(containsInOrder(events, {"window-close 128", "quit"}));
     EXPECT_EQ(bundle.script(), "click 1051\n") << "an action was taken after the wizard had ended";
+}
+
+TEST(StateMachineEvents, ProgressStateNotBuiltKeepsTheLicenceAndThenHasNoPanel)
+{
+    setProgressPanelMakers([](CMainWnd&) -> CPanel* { throw XPel("Installing is not available"); }, nullptr);
+    WizardBundle bundle;
+    bundle.writeScript("click 1051\nkey return\nkey escape\nclick 1050\ncommand 4\n");
+    bundle.run({"2", "INSTALL"});
+    setProgressPanelMakers(nullptr, nullptr);
+    EXPECT_EQ(int(Options.state), int(STATE_LICENSE));
+    EXPECT_EQ(bundle.alerts(), (std::vector<std::string>{"\"Installing is not available\"", "\"NULL panel\"",
+                                                         "\"NULL panel\"", "\"NULL panel\""}));
+    EXPECT_EQ(bundle.script(), "");
 }
