@@ -231,7 +231,7 @@ TEST_F(DirectoryCopyTest, RoomCheckCountsAllocationBlocksOfBothForks)
     };
     for (const Case& c : cases) {
         TempFolder scratch;
-        SmallVolume volume(scratch / "volume", 65536);
+        TmpfsVolume volume(scratch / "volume", 65536);
         if (!volume.mounted) {
             GTEST_SKIP() << "mounting a tmpfs is not permitted here";
         }
@@ -265,7 +265,7 @@ TEST_F(DirectoryCopyTest, RoomCheckCountsAllocationBlocksOfBothForks)
 
 TEST_F(DirectoryCopyTest, DiskFullHalfwayThroughAFileLeavesNoPartOfIt)
 {
-    SmallVolume volume(folder / "volume", 65536);
+    TmpfsVolume volume(folder / "volume", 65536);
     if (!volume.mounted) {
         GTEST_SKIP() << "mounting a tmpfs is not permitted here";
     }
@@ -285,4 +285,21 @@ TEST_F(DirectoryCopyTest, DiskFullHalfwayThroughAFileLeavesNoPartOfIt)
     UInt64 freeBytes = 0;
     ASSERT_EQ(XGetVolumeInfoNoName(nullptr, dst.vRefNum, &blockSize, &freeBytes), noErr);
     EXPECT_GE(freeBytes, 65536u - blockSize) << "the space of the failed copy was not given back";
+}
+
+// Four terabytes free is 2^33 blocks of 512 bytes, which a 32-bit count of
+// free blocks would see as none.
+TEST_F(DirectoryCopyTest, RoomCheckSeesFreeSpaceBeyondThirtyTwoBitsOfBlocks)
+{
+    TmpfsVolume volume(folder / "huge", 4ul << 40);
+    if (!volume.mounted) {
+        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+    }
+    Location top = locate(folder.path);
+    Location dst = locate(volume.path);
+    long payloadID = locate(source()).dirID;
+
+    Boolean spaceOK = false;
+    EXPECT_EQ(PreflightDirectoryCopySpace(top.vRefNum, payloadID, dst.vRefNum, &spaceOK), noErr);
+    EXPECT_TRUE(spaceOK);
 }

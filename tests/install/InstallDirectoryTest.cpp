@@ -141,7 +141,7 @@ TEST_F(InstallDirectoryTest, FailuresEndTheCopyExceptForToleratedFiles)
 
 TEST_F(InstallDirectoryTest, TooLittleRoomFailsBeforeAnythingIsCreated)
 {
-    SmallVolume volume(root / "Small", 65536);
+    TmpfsVolume volume(root / "Small", 65536);
     if (!volume.mounted) {
         GTEST_SKIP() << "mounting a tmpfs is not permitted here";
     }

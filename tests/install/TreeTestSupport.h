@@ -131,21 +131,21 @@ inline OSErr setCatalogInfo(const std::string& hostFolder, const std::string& na
 
 // A tmpfs of a given size mounted on a fresh folder, for a real full disk.
 // Mounting needs root; tests skip when it is not permitted.
-class SmallVolume {
+class TmpfsVolume {
 public:
-    SmallVolume(const std::string& mountPoint, unsigned long bytes) : path(mountPoint)
+    TmpfsVolume(const std::string& mountPoint, unsigned long bytes) : path(mountPoint)
     {
         std::filesystem::create_directories(path);
         std::string options = "size=" + std::to_string(bytes);
         mounted = ::mount("tmpfs", path.c_str(), "tmpfs", 0, options.c_str()) == 0;
     }
-    ~SmallVolume()
+    ~TmpfsVolume()
     {
         if (mounted)
             ::umount2(path.c_str(), MNT_DETACH);
     }
-    SmallVolume(const SmallVolume&) = delete;
-    SmallVolume& operator=(const SmallVolume&) = delete;
+    TmpfsVolume(const TmpfsVolume&) = delete;
+    TmpfsVolume& operator=(const TmpfsVolume&) = delete;
 
     std::string path;
     bool mounted = false;
