@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -114,6 +116,18 @@ std::vector<std::string> EngineVolume::logLines() const
 std::string EngineVolume::log() const
 {
     return folder.read("volume/DSL Installer Log File");
+}
+
+FullDisk::FullDisk(const std::string& folder, unsigned long bytes) : path(folder)
+{
+    fs::create_directories(path);
+    mounted = ::mount("tmpfs", path.c_str(), "tmpfs", 0, ("size=" + std::to_string(bytes)).c_str()) == 0;
+}
+
+FullDisk::~FullDisk()
+{
+    if (mounted)
+        ::umount2(path.c_str(), MNT_DETACH);
 }
 
 bool containsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& part)

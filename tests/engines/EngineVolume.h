@@ -53,6 +53,19 @@ public:
     ScopedEnv env;
 };
 
+// A small tmpfs mounted on a folder of the volume, for a real full disk; it
+// must end before the volume does. Mounting needs root: check mounted.
+class FullDisk {
+public:
+    FullDisk(const std::string& folder, unsigned long bytes);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+    std::string path;
+    bool mounted;
+};
+
 // True when `part` appears in `lines` in this order (other lines may lie between).
 bool containsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& part);
 // How many of `lines` are exactly `line`.
