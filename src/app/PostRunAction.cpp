@@ -1,19 +1,18 @@
 #include "app/PostRunAction.h"
 
+#include "install/UninstallerStaging.h"
 #include "log/MessageBox.h"
 #include "log/ModuleLoggers.h"
+#include "system/Relaunch.h"
 
 MODULE_ERROR_LOGGER("InstApp")
 
 namespace {
 
-// The relaunch with administrator rights (and the staging of the
-// uninstaller before it) is not part of this build yet. Say so rather than
-// end as if the installation or removal had gone on.
-bool notAvailable(const char* what)
+bool reportFailure(const char* text)
 {
-    messageBox("%s", what);
-    ErrorLogger.log("%s", what);
+    messageBox("%s", text);
+    ErrorLogger.log("%s", text);
     return true;
 }
 
@@ -23,9 +22,15 @@ bool performPostRunAction(InstallState finalState)
 {
     switch (finalState) {
     case STATE_AUTHORIZE_INSTALL:
-        return notAvailable("Installing with administrator rights is not available yet");
+        // Refused rights end the program silently: the user chose not to go on.
+        authorizeAndRestart(true);
+        return false;
     case STATE_AUTHORIZE_REMOVE:
-        return notAvailable("Removing with administrator rights is not available yet");
+        if (copyUninstToTmpDir())
+            return reportFailure("Could not copy uninstaller to tmp folder");
+        if (authorizeAndRestart(false))
+            return reportFailure("Authorization failed");
+        return false;
     default:
         return false;
     }

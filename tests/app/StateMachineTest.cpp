@@ -19,8 +19,9 @@ struct Flow {
 
 const char* const osx = "10.2.8";
 const char* const os9 = "9.2.2";
-const std::string relaunchAlert = "\"Installing with administrator rights is not available yet\"";
-const std::string removeAlert = "\"Removing with administrator rights is not available yet\"";
+// Rights refused at the relaunch for the installation end the run silently;
+// a removal cannot even stage its uninstaller, since nothing is installed.
+const std::string removeAlert = "\"Could not copy uninstaller to tmp folder\"";
 
 void PrintTo(const Flow& flow, std::ostream* out)
 {
@@ -46,8 +47,7 @@ TEST_P(StateMachine, EndsInTheStateTheButtonsAndKeysLeadTo)
 INSTANTIATE_TEST_SUITE_P(
     Wizard, StateMachine,
     ::testing::Values(
-        Flow{"WelcomeNextOnMacOsXAsksForRights", osx, {}, "click 1051\n", STATE_AUTHORIZE_INSTALL, false,
-             {relaunchAlert}},
+        Flow{"WelcomeNextOnMacOsXAsksForRights", osx, {}, "click 1051\n", STATE_AUTHORIZE_INSTALL, false, {}},
         Flow{"WelcomeNextOnMacOs9ShowsTheLicence", os9, {}, "click 1051\n", STATE_LICENSE, false, {}},
         Flow{"WelcomeCancel", osx, {}, "click 1050\n", STATE_QUIT, false, {}},
         Flow{"LicenceCancel", osx, {"2", "INSTALL"}, "click 1050\n", STATE_QUIT, false, {}},

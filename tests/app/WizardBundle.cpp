@@ -42,6 +42,10 @@ WizardBundle::WizardBundle(const std::string& systemVersion)
     env.set("PLATFORM_SYSTEM_VERSION", systemVersion);
     env.set("PLATFORM_SCRIPT", folder / "script");
     env.set("PLATFORM_TRANSCRIPT", folder / "transcript");
+    // The wizard's own tests never start a program with administrator rights
+    // nor restart the computer.
+    env.set("PLATFORM_AUTH", "deny");
+    env.unset("PLATFORM_RESTART_COMMAND");
     env.unset("PLATFORM_RESTART_COMMAND");
     platform::setCurrentExecutableForTesting(executable());
 }
