@@ -241,3 +241,18 @@ TEST(RemovalSteps, AnEarlierInstallationIsKnownByItsUninstallerBundle)
     EXPECT_FALSE(isDriverInstalled());
     EXPECT_TRUE(Options.failed) << "the missing applications folder is reported through the folder lookup";
 }
+
+TEST(RemovalSteps, AControlPanelNameLongerThanAProcessNameCanHaveNeverMatches)
+{
+    EngineVolume volume("10.2.8");
+    std::string longName = "DSL Modem Control Panel Application"; // 35 bytes, a process name has at most 31
+    volume.writeInstallerIni("OsxCplName = " + longName + "\n");
+    VolumeProcess control(volume.applications(), longName);
+
+    uninstall();
+
+    EXPECT_TRUE(control.isRunning());
+    EXPECT_EQ(volume.events(), std::vector<std::string>{});
+    EXPECT_EQ(countOf(volume.logLines(), "Install->Looking for window " + longName), 1);
+    EXPECT_EQ(countOf(volume.logLines(), "Install->Found window " + longName), 0);
+}
