@@ -5,13 +5,13 @@
 # processor time, their ratios (ours divided by the system tool's: at most 1.0
 # is the goal) and the peak memory of each side. On a disk shared with other
 # work the wall-clock times of the small-file tree follow the disk's queue;
-# the processor times are the steadier comparison. BENCH_DIR on a tmpfs
-# (/dev/shm) takes the disk out of it.
+# the processor times are the steadier comparison. BENCH_DIR=/dev/shm
+# takes the disk out of it.
 #
 #     bench/run.sh [runs]          (default 5 runs of each)
 #
-# BUILD_DIR (default build-bench) is the Release build folder; BENCH_DIR
-# (default: a new folder under TMPDIR or /var/tmp) holds the trees;
+# BUILD_DIR (default build-bench) is the Release build folder; the trees lie
+# in a new folder, removed at the end, inside BENCH_DIR (default TMPDIR or /var/tmp);
 # SMALL_FILES (default 10000) and BIG_MEGABYTES (default 300) size them.
 set -euo pipefail
 
@@ -26,7 +26,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2
 cmake --build "$build" --target copy_bench -j2 >/dev/null
 bench=$(realpath "$build/bench/copy/copy_bench")
 
-work=${BENCH_DIR:-$(mktemp -d "${TMPDIR:-/var/tmp}/dsl-bench-XXXXXX")}
+work=$(mktemp -d "${BENCH_DIR:-${TMPDIR:-/var/tmp}}/dsl-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/src" "$work/dst"
 
