@@ -56,6 +56,16 @@ Tree exampleDriver(const std::string& type)
             {"DSLModem.kext/Contents/Info.plist", treetest::summary(treetest::readFile(plist))}};
 }
 
+// The Mac OS 9 Extensions folder after the installation: the example's
+// extension beside the modem scripts folder, which lies inside it.
+Tree os9Extensions()
+{
+    std::string payload = std::string(DSL_SOURCE_DIR) + "/bundle/payload/OS9/";
+    return {{"DSL Modem Extension", treetest::readFile(payload + "Drivers/DSL Modem Extension")},
+            {"Modem Scripts", "/"},
+            {"Modem Scripts/DSL Modem Script", treetest::readFile(payload + "ModemScripts/DSL Modem Script")}};
+}
+
 const std::string kDriverDirs = "Osx1DriverDir = Drv1\nOsx2DriverDir = Drv2\n";
 
 const DriverCase driverCases[] = {
@@ -70,11 +80,10 @@ const DriverCase driverCases[] = {
      exampleDriver("WAN"),
      true, STATE_INSTALL_REBOOT},
     {"MacOs9TakesDriversWithoutTheDriverType", "0x0922", kDriverDirs + "DriverType = LAN\n", "DSL Modem Extension",
-     {{"DSL Modem Extension", treetest::readFile(std::string(DSL_SOURCE_DIR) +
-                                                 "/bundle/payload/OS9/Drivers/DSL Modem Extension")},
-      {"Modem Scripts", "/"},
-      {"Modem Scripts/DSL Modem Script",
-       treetest::readFile(std::string(DSL_SOURCE_DIR) + "/bundle/payload/OS9/ModemScripts/DSL Modem Script")}},
+     os9Extensions(),
+     true, STATE_INSTALL_FINISH},
+    {"MacOs9WithWanTakesTheSameDrivers", "0x0922", kDriverDirs + "DriverType = WAN\n", "DSL Modem Extension",
+     os9Extensions(),
      true, STATE_INSTALL_FINISH},
     // ":OSX::LAN" climbs out of OSX: the driver type's folder in Contents.
     {"MissingOsx1DriverDirClimbsToTheContentsFolder", "0x1015", "Osx2DriverDir = Drv2\nDriverType = LAN\n", "climbed.kext",
