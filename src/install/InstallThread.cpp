@@ -49,6 +49,125 @@ String driverSource(const String& systemPrefix, const String& driverType)
     return folder;
 }
 
+// A folder of a volume.
+struct Location {
+    short vRefNum = 0;
+    long dirID = 0;
+};
+
+// Where the installation copies from, as the configuration and the system
+// decide it.
+struct Sources {
+    Location bundle; // the installer's Contents folder
+    String driverType;
+    String systemPrefix;
+    String drivers;
+    String programFolder;
+};
+
+void removeEarlierInstallation()
+{
+    if (!isOsx() && isDriverInstalled())
+        messageBox("%s", static_cast<const char*>(getResString("REMOVE_UNPLUG")));
+    Options.failed = false;
+    uninstall();
+}
+
+// Reads the configuration and lists the drivers and modem scripts to copy.
+// True when the configuration does not allow an installation.
+bool readSources(Sources& sources)
+{
+    sources.driverType = readSystemInfo("DriverType");
+    if (sources.driverType != "LAN" && sources.driverType != "WAN") {
+        fail("Invalid driver type");
+        return true;
+    }
+    sources.systemPrefix = isOsx() ? ":OSX:" : ":OS9:";
+    TraceLogger.log("osVersion = 0x%x", getOsVersion());
+    sources.drivers = driverSource(sources.systemPrefix, sources.driverType);
+    sources.bundle = {getAppVolume(), getAppDir()};
+    getFilenamesInDir(Options.driverFiles, sources.bundle.vRefNum, sources.bundle.dirID, sources.drivers);
+    getFilenamesInDir(Options.modemScriptFiles, sources.bundle.vRefNum, sources.bundle.dirID,
+                      sources.systemPrefix + "ModemScripts");
+
+    sources.programFolder = readSystemInfo("ProgramFilesDir");
+    if (sources.programFolder.isEmpty()) {
+        fail("ProgramFilesDir not found in ini file");
+        return true;
+    }
+    return false;
+}
+
+// Copies the applications into a new program folder in the applications
+// folder, which it finds. True when the installation must stop.
+bool installApps(const Sources& sources, Location& apps)
+{
+    TraceLogger.log("Installing apps");
+    return getSystemFolder(&apps.vRefNum, &apps.dirID, kApplicationsFolderType) ||
+           installDirectory(sources.bundle.vRefNum, sources.bundle.dirID, sources.systemPrefix + "Apps", apps.vRefNum,
+                            apps.dirID, sources.programFolder);
+}
+
+// The program folder that installApps made in apps. True when it is not there.
+bool findProgramFolder(const Sources& sources, const Location& apps, Location& programFolder)
+{
+    String name = sources.programFolder;
+    Boolean isFolder = false;
+    OSErr error = GetDirectoryID(apps.vRefNum, apps.dirID, name.getPascalStr(), &programFolder.dirID, &isFolder);
+    if (error != noErr || !isFolder) {
+        Options.failed = true;
+        Options.errorText.format("Can't obtain destination apps directory (%d)", error);
+        return true;
+    }
+    programFolder.vRefNum = apps.vRefNum;
+    return false;
+}
+
+void installUninstallerInto(const Sources& sources, const Location& programFolder)
+{
+    installUninstaller(sources.bundle.vRefNum, sources.bundle.dirID, programFolder.vRefNum, programFolder.dirID);
+    // The uninstaller is later started with administrator rights: nobody but
+    // the owner may change what lies in the program folder.
+    TraceLogger.log("Setting uninstall permissions");
+    setPermissions(programFolder.vRefNum, programFolder.dirID, nullptr, "755", nullptr);
+}
+
+// Merges the drivers into the extensions folder, gives them to root and
+// touches the folder. True when the folder cannot be found; a failed copy
+// goes on.
+bool installDrivers(const Sources& sources)
+{
+    TraceLogger.log("Installing drivers");
+    Location drivers;
+    if (getSystemFolder(&drivers.vRefNum, &drivers.dirID,
+                        isOsx() ? kKernelExtensionsFolderType : kExtensionFolderType))
+        return true;
+    installDirectory(sources.bundle.vRefNum, sources.bundle.dirID, sources.drivers, drivers.vRefNum, drivers.dirID,
+                     nullptr);
+    LThread::Yield();
+    for (const String& driver : Options.driverFiles)
+        setPermissions(drivers.vRefNum, drivers.dirID, driver, "755", "root:wheel");
+    LThread::Yield();
+    unixCommand(drivers.vRefNum, drivers.dirID, nullptr, "/usr/bin/touch", nullptr, 0);
+    LThread::Yield();
+    return false;
+}
+
+// The modem scripts, on Mac OS 9 and for a WAN modem. True when their folder
+// cannot be found; a failed copy goes on.
+bool installModemScripts(const Sources& sources)
+{
+    if (isOsx() && sources.driverType != "WAN")
+        return false;
+    TraceLogger.log("Installing modem script");
+    Location scripts;
+    if (getSystemFolder(&scripts.vRefNum, &scripts.dirID, kModemScriptsFolderType))
+        return true;
+    installDirectory(sources.bundle.vRefNum, sources.bundle.dirID, sources.systemPrefix + "ModemScripts",
+                     scripts.vRefNum, scripts.dirID, nullptr);
+    return false;
+}
+
 } // namespace
 
 void pressNext(CMainWnd& wnd)
@@ -76,78 +195,23 @@ void* CInstallThread::endThread()
 void* CInstallThread::Run()
 {
     Sleep(kStartDelay);
-    if (!isOsx() && isDriverInstalled())
-        messageBox("%s", static_cast<const char*>(getResString("REMOVE_UNPLUG")));
-    Options.failed = false;
-    uninstall();
-
-    String driverType = readSystemInfo("DriverType");
-    if (driverType != "LAN" && driverType != "WAN") {
-        fail("Invalid driver type");
+    removeEarlierInstallation();
+    Sources sources;
+    if (readSources(sources))
         return endThread();
-    }
-    String systemPrefix = isOsx() ? ":OSX:" : ":OS9:";
-    TraceLogger.log("osVersion = 0x%x", getOsVersion());
-    String drivers = driverSource(systemPrefix, driverType);
-    short appVolume = getAppVolume();
-    long appDir = getAppDir();
-    getFilenamesInDir(Options.driverFiles, appVolume, appDir, drivers);
-    getFilenamesInDir(Options.modemScriptFiles, appVolume, appDir, systemPrefix + "ModemScripts");
-
-    String programFolder = readSystemInfo("ProgramFilesDir");
-    if (programFolder.isEmpty()) {
-        fail("ProgramFilesDir not found in ini file");
-        return endThread();
-    }
-
-    TraceLogger.log("Installing apps");
-    short appsVRefNum;
-    long appsDirID;
-    if (getSystemFolder(&appsVRefNum, &appsDirID, kApplicationsFolderType) ||
-        installDirectory(appVolume, appDir, systemPrefix + "Apps", appsVRefNum, appsDirID, programFolder))
+    Location apps;
+    if (installApps(sources, apps))
         return endThread();
     Yield();
-
     TraceLogger.log("Installing uninstaller");
-    long programDirID = 0;
-    Boolean isFolder = false;
-    OSErr error = GetDirectoryID(appsVRefNum, appsDirID, programFolder.getPascalStr(), &programDirID, &isFolder);
-    if (error != noErr || !isFolder) {
-        Options.failed = true;
-        Options.errorText.format("Can't obtain destination apps directory (%d)", error);
+    Location programFolder;
+    if (findProgramFolder(sources, apps, programFolder))
         return endThread();
-    }
-    installUninstaller(appVolume, appDir, appsVRefNum, programDirID);
-    // The uninstaller is later started with administrator rights: nobody but
-    // the owner may change what lies in the program folder.
-    TraceLogger.log("Setting uninstall permissions");
-    setPermissions(appsVRefNum, programDirID, nullptr, "755", nullptr);
+    installUninstallerInto(sources, programFolder);
     Yield();
-
-    TraceLogger.log("Installing drivers");
-    short driversVRefNum;
-    long driversDirID;
-    if (getSystemFolder(&driversVRefNum, &driversDirID,
-                        isOsx() ? kKernelExtensionsFolderType : kExtensionFolderType))
+    if (installDrivers(sources) || installModemScripts(sources))
         return endThread();
-    installDirectory(appVolume, appDir, drivers, driversVRefNum, driversDirID, nullptr);
     Yield();
-    for (const String& driver : Options.driverFiles)
-        setPermissions(driversVRefNum, driversDirID, driver, "755", "root:wheel");
-    Yield();
-    unixCommand(driversVRefNum, driversDirID, nullptr, "/usr/bin/touch", nullptr, 0);
-    Yield();
-
-    if (!isOsx() || driverType == "WAN") {
-        TraceLogger.log("Installing modem script");
-        short scriptsVRefNum;
-        long scriptsDirID;
-        if (getSystemFolder(&scriptsVRefNum, &scriptsDirID, kModemScriptsFolderType))
-            return endThread();
-        installDirectory(appVolume, appDir, systemPrefix + "ModemScripts", scriptsVRefNum, scriptsDirID, nullptr);
-    }
-    Yield();
-
     TraceLogger.log("Installation complete");
     return endThread();
 }
