@@ -37,10 +37,15 @@ TEST_F(QtScreenshotTest, EveryPageAndAlertIsSavedInOrder)
 {
     TempFolder folder;
     std::ofstream(folder / "041-earlier-run.png") << "x";
-    std::ofstream(folder / "script") << "";
+    // Actions that do nothing, so that the script is still running when
+    // the alert comes: an unattended run dismisses it at once.
+    std::ofstream script(folder / "script");
+    for (int line = 0; line < 20; ++line)
+        script << "command 99\n";
+    script.close();
     ScopedEnv env;
     env.set("PLATFORM_SCREENSHOTS", folder.path);
-    env.set("PLATFORM_SCRIPT", folder / "script"); // unattended: the alert goes at once
+    env.set("PLATFORM_SCRIPT", folder / "script");
     openWindow();
     pass();
     pane<LMultiPanelView>(1001).SwitchToPanel(2);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QStyleFactory>
@@ -83,8 +84,10 @@ void QtBackend::WindowShown(LWindow& window)
         view = std::make_unique<WindowView>(window, [this](const InputEvent& input) { post(input); });
     std::string shown = view->follow();
     view->show();
-    view->raise();
-    view->activateWindow();
+    if (QGuiApplication::platformName() != "offscreen") {
+        view->raise();
+        view->activateWindow();
+    }
     if (!shown.empty())
         screenshots.take(*view, shown);
 }
