@@ -18,9 +18,10 @@ namespace {
 
 const std::string kBuiltBundle = std::string(DSL_BINARY_DIR) + "/Installer.app";
 
-std::string sourceFile(const std::string& relative)
+// A file of the built bundle's Contents folder.
+std::string bundleFile(const std::string& relative)
 {
-    return treetest::readFile(std::string(DSL_SOURCE_DIR) + "/bundle/" + relative);
+    return treetest::readFile(kBuiltBundle + "/Contents/" + relative);
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to)
@@ -61,22 +62,22 @@ Tree installedExample()
             tree[folder.string()] = "/";
         tree[path] = treetest::summary(contents);
     };
-    add(program + control, sourceFile("payload/OSX/Apps/" + control));
-    add(uninstaller + "PkgInfo", sourceFile("PkgInfo"));
+    add(program + control, bundleFile("OSX/Apps/" + control));
+    add(uninstaller + "PkgInfo", bundleFile("PkgInfo"));
     add(uninstaller + "Info.plist",
-        replaced(replaced(sourceFile("Info.plist"), "    <string>Installer</string>\n",
+        replaced(replaced(bundleFile("Info.plist"), "    <string>Installer</string>\n",
                           "\t<string>Uninstall DSL Modem</string>\n"),
                  "    <string>DSL Modem Installer</string>\n", "\t<string>Uninstall DSL Modem</string>\n"));
-    add(uninstaller + "MacOS/Uninstall DSL Modem", treetest::readFile(kBuiltBundle + "/Contents/MacOS/Installer"));
-    add(uninstaller + "Resources/Uninstall DSL Modem.rsrc", sourceFile("Resources/Installer.rsrc"));
-    add(uninstaller + "Resources/Uninstall.icns", sourceFile("Resources/Uninstall.icns"));
+    add(uninstaller + "MacOS/Uninstall DSL Modem", bundleFile("MacOS/Installer"));
+    add(uninstaller + "Resources/Uninstall DSL Modem.rsrc", bundleFile("Resources/Installer.rsrc"));
+    add(uninstaller + "Resources/Uninstall.icns", bundleFile("Resources/Uninstall.icns"));
     for (const char* file : {"Strings.ini", "license.txt", "logo.pct"})
-        add(uninstaller + "InstallerFiles/" + file, sourceFile(std::string("InstallerFiles/") + file));
+        add(uninstaller + "InstallerFiles/" + file, bundleFile(std::string("InstallerFiles/") + file));
     add(uninstaller + "InstallerFiles/Installer.ini",
-        replaced(sourceFile("InstallerFiles/Installer.ini"), "NextState = 0", "NextState = 7"));
+        replaced(bundleFile("InstallerFiles/Installer.ini"), "NextState = 0", "NextState = 7"));
     add("System/Library/Extensions/DSLModem.kext/Contents/Info.plist",
-        sourceFile("payload/OSX/Drivers/WAN/DSLModem.kext/Contents/Info.plist"));
-    add("Library/Modem Scripts/DSL Modem Script", sourceFile("payload/OSX/ModemScripts/DSL Modem Script"));
+        bundleFile("OSX/Drivers/WAN/DSLModem.kext/Contents/Info.plist"));
+    add("Library/Modem Scripts/DSL Modem Script", bundleFile("OSX/ModemScripts/DSL Modem Script"));
     return tree;
 }
 
