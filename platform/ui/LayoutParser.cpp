@@ -15,8 +15,9 @@
 //
 // Attributes the framework reads: frame (left top width height), text, value,
 // message, group (radio buttons of one group turn each other off), default
-// (the default button), disabled, closebox. Class IDs are four characters in
-// single quotes. A block ends with "}" on a line of its own.
+// (the default button), disabled, closebox, font (a caption's size in points,
+// then "bold" if it is). Class IDs are four characters in single quotes. A
+// block ends with "}" on a line of its own.
 
 #include "ui/LayoutParser.h"
 

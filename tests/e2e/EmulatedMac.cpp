@@ -60,8 +60,10 @@ void EmulatedMac::run(const std::string& program, const std::vector<std::string>
                           " PLATFORM_SYSTEM_VERSION=" + systemVersion + " PLATFORM_AUTH=" + auth +
                           " PLATFORM_SCRIPT=" + quoted(folder / "script") +
                           " PLATFORM_TRANSCRIPT=" + quoted(folder / "transcript") +
-                          " PLATFORM_RESTART_COMMAND=" + quoted("touch " + folder / "restarted") + " " +
-                          quoted(program);
+                          " PLATFORM_RESTART_COMMAND=" + quoted("touch " + folder / "restarted");
+    for (const std::string& setting : settings)
+        command += " " + quoted(setting);
+    command += " " + quoted(program);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
     command += " >/dev/null 2>&1";

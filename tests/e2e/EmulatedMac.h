@@ -34,6 +34,9 @@ public:
     bool restarted() const;
 
     TempFolder folder;
+    // Further NAME=value settings of the programs' environment, after (and
+    // so over) the ones above: "PLATFORM_UI=qt".
+    std::vector<std::string> settings;
 
 private:
     bool volumeProcessesRunning() const;

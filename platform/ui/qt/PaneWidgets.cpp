@@ -1,5 +1,6 @@
 #include "ui/qt/PaneWidgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -84,6 +85,16 @@ void followText(LTextEditView& pane, QPlainTextEdit& view)
         view.setPlainText(text);
         view.verticalScrollBar()->setValue(scrolled);
     }
+}
+
+void followCaption(const LCaption& caption, const QString& text, QLabel& label)
+{
+    label.setText(text);
+    QFont font = QApplication::font();
+    if (caption.GetFontSize() > 0)
+        font.setPointSize(caption.GetFontSize());
+    font.setBold(caption.IsBold());
+    label.setFont(font);
 }
 
 void followFrame(LPane& pane, QWidget& widget)
@@ -182,8 +193,8 @@ void followPane(LPane& pane, QWidget& widget)
         shown.setChecked(radio->GetValue() != 0);
     } else if (auto* textView = dynamic_cast<LTextEditView*>(&pane)) {
         followText(*textView, static_cast<QPlainTextEdit&>(widget));
-    } else if (dynamic_cast<LCaption*>(&pane)) {
-        static_cast<QLabel&>(widget).setText(text);
+    } else if (auto* caption = dynamic_cast<LCaption*>(&pane)) {
+        followCaption(*caption, text, static_cast<QLabel&>(widget));
     } else {
         widget.update();
     }

@@ -26,6 +26,7 @@ namespace qtui {
 namespace {
 
 constexpr SInt16 noteAlertID = 130;
+constexpr std::chrono::milliseconds scriptPace(1200);
 
 void ensureApplication()
 {
@@ -149,6 +150,12 @@ bool QtBackend::takeScriptAction(LApplication& application)
 {
     if (!scripted || LThread::CountWorkers() > 0 || application.IsQuitRequested())
         return false;
+    // On a screen the script goes at a pace a person can follow; offscreen
+    // it goes as fast as the wizard does.
+    auto now = std::chrono::steady_clock::now();
+    if (QGuiApplication::platformName() != "offscreen" && now - lastScriptAction < scriptPace)
+        return false;
+    lastScriptAction = now;
     ActionScript script(platform::Environment::script());
     while (std::optional<std::string> action = script.takeNext()) {
         if (std::optional<InputEvent> input = ActionScript::parse(*action)) {

@@ -4,11 +4,14 @@
 // loop comes round. Input becomes the framework's own input: a click on a
 // button or radio button a click on that pane, a key a key-down event for
 // the front window's HandleKeyPress, the close box the Close command.
-// The action script is taken as in the headless backend, and with
+// The action script is taken as in the headless backend (on a screen at a
+// pace a person can follow); while it runs, an alert is dismissed at once,
+// and once it has run out the windows are the user's. With
 // PLATFORM_SCREENSHOTS a PNG is saved after every page change and alert.
 
 #include <QObject>
 
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -54,6 +57,7 @@ private:
     Screenshots screenshots;
     QEventLoop* waiting = nullptr;
     bool scripted = false;
+    std::chrono::steady_clock::time_point lastScriptAction{};
     bool windowsChanged = false;
 };
 
