@@ -2,8 +2,10 @@
 //
 // The walk goes through descriptors opened relative to their parent without
 // following links, so a symbolic link inside the tree is removed as a link and
-// never leads the deletion into another folder. The lock state is the
-// platform's own attribute and does not stop the host from removing an item,
+// never leads the deletion into another folder. Which items are folders comes
+// from the listing's entry types; an item is asked itself only where the file
+// system gives no type. The lock state is the platform's own attribute and
+// does not stop the host from removing an item,
 // so locked items go like the others.
 
 #include <dirent.h>
@@ -42,12 +44,16 @@ OSErr deleteContents(int folder)
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
-        struct stat info {};
-        if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            keep(macErrorOf(errno, HostOperation::remove));
-            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                keep(macErrorOf(errno, HostOperation::remove));
+                continue;
+            }
+            isFolder = S_ISDIR(info.st_mode);
         }
-        if (S_ISDIR(info.st_mode)) {
+        if (isFolder) {
             int inner = openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (inner < 0) {
                 keep(macErrorOf(errno, HostOperation::remove));
@@ -56,7 +62,7 @@ OSErr deleteContents(int folder)
             keep(deleteContents(inner));
             close(inner);
         }
-        if (unlinkat(folder, name, S_ISDIR(info.st_mode) ? AT_REMOVEDIR : 0) != 0)
+        if (unlinkat(folder, name, isFolder ? AT_REMOVEDIR : 0) != 0)
             keep(errno == EEXIST ? OSErr(fBsyErr) : macErrorOf(errno, HostOperation::remove));
     }
     closedir(listing);
