@@ -28,7 +28,7 @@ struct InputEvent {
     enum class Kind { Click, Key, Command };
     Kind kind = Kind::Click;
     PaneIDT paneID = 0;          // Click: the pane clicked
-    LWindow* window = nullptr;   // Click: its window, or null for the front window first
+    LWindow* window = nullptr;   // the window it came to, or null: the front window (first)
     EventRecord event;           // Key: the key event for HandleKeyPress
     CommandT command = 0;        // Command: through the commander chain
 

@@ -106,10 +106,14 @@ void LApplication::acceptQuit()
         window->DoClose();
 }
 
-LCommander& LApplication::target()
+LCommander* LApplication::target(const InputEvent& input)
 {
+    // Input that came to a window (a backend with real windows) is that
+    // window's, or nobody's once it has closed.
+    if (input.window)
+        return LWindow::IsOpenWindow(input.window) ? input.window : nullptr;
     LWindow* front = LWindow::FrontWindow();
-    return front ? static_cast<LCommander&>(*front) : *this;
+    return front ? static_cast<LCommander*>(front) : this;
 }
 
 void LApplication::dispatch(const InputEvent& input)
@@ -119,11 +123,12 @@ void LApplication::dispatch(const InputEvent& input)
         click(input);
         break;
     case InputEvent::Kind::Key:
-        target().ProcessKeyPress(input.event);
+        if (LCommander* to = target(input))
+            to->ProcessKeyPress(input.event);
         break;
     case InputEvent::Kind::Command:
-        if (target().IsCommandEnabled(input.command))
-            target().ProcessCommand(input.command, nullptr);
+        if (LCommander* to = target(input); to && to->IsCommandEnabled(input.command))
+            to->ProcessCommand(input.command, nullptr);
         break;
     }
 }

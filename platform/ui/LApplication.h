@@ -47,7 +47,7 @@ protected:
 private:
     void dispatch(const InputEvent& input);
     void click(const InputEvent& input);
-    LCommander& target();
+    LCommander* target(const InputEvent& input);
     void acceptQuit();
 
     std::deque<InputEvent> queue;

@@ -117,3 +117,23 @@ TEST_F(QtInputTest, CloseBoxSendsCloseCommand)
     EXPECT_FALSE(window->IsOpen());
     EXPECT_EQ(backend->viewOf(*window), nullptr);
 }
+
+TEST_F(QtInputTest, KeysAndCloseBoxBelongToTheWindowTheyCameTo)
+{
+    openWindow();
+    auto* front = dynamic_cast<RecordingWindow*>(LWindow::CreateWindow(128, application.get()));
+    ASSERT_NE(front, nullptr);
+    front->Show();
+    pass();
+    ASSERT_EQ(LWindow::FrontWindow(), front);
+
+    sendKey(view(), Qt::Key_Return, "\r", false); // to the window behind
+    pass();
+    EXPECT_EQ(window->keys.size(), 1u);
+    EXPECT_TRUE(front->keys.empty());
+
+    EXPECT_FALSE(view().close());
+    pass();
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_TRUE(front->IsOpen());
+}

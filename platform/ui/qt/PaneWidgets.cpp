@@ -47,6 +47,7 @@ QPlainTextEdit* makeTextView(QWidget* parent)
     view->setReadOnly(true);
     view->setFocusPolicy(Qt::NoFocus);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     view->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return view;

@@ -55,7 +55,9 @@ int millisecondsUntil(std::chrono::steady_clock::time_point moment)
 } // namespace
 
 QtBackend::QtBackend()
-    : screenshots(platform::Environment::screenshots()), scripted(!platform::Environment::script().empty())
+    : screenshots(platform::Environment::screenshots()),
+      scripted(!platform::Environment::script().empty()),
+      lastScriptAction(std::chrono::steady_clock::now())
 {
     ensureApplication();
     qApp->installEventFilter(this);
@@ -194,10 +196,12 @@ void QtBackend::post(const InputEvent& input)
 bool QtBackend::isOurs(QObject* object) const
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return false;
-    auto* view = dynamic_cast<WindowView*>(widget->window());
-    return view && viewOf(view->frameworkWindow()) == view;
+    return widget && dynamic_cast<WindowView*>(widget->window());
+}
+
+LWindow& QtBackend::windowOf(QObject* object) const
+{
+    return static_cast<WindowView*>(static_cast<QWidget*>(object)->window())->frameworkWindow();
 }
 
 bool QtBackend::eventFilter(QObject* watched, QEvent* event)
@@ -213,6 +217,7 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event)
         if (std::optional<EventRecord> key = keyDownEvent(static_cast<QKeyEvent&>(*event))) {
             InputEvent input = InputEvent::key(UInt8(key->message & charCodeMask), key->what);
             input.event.modifiers = key->modifiers;
+            input.window = &windowOf(watched);
             post(input);
         }
     }

@@ -3,7 +3,8 @@
 // is shown gets a WindowView; the views follow the panes whenever the event
 // loop comes round. Input becomes the framework's own input: a click on a
 // button or radio button a click on that pane, a key a key-down event for
-// the front window's HandleKeyPress, the close box the Close command.
+// the HandleKeyPress of the window it came to, the close box that window's
+// Close command.
 // The action script is taken as in the headless backend (on a screen at a
 // pace a person can follow); while it runs, an alert is dismissed at once,
 // and once it has run out the windows are the user's. With
@@ -52,6 +53,8 @@ private:
     bool takeScriptAction(LApplication& application);
     void waitForInput(int milliseconds);
     bool isOurs(QObject* object) const;
+    // The framework window of a widget of ours.
+    LWindow& windowOf(QObject* object) const;
 
     std::map<const LWindow*, std::unique_ptr<WindowView>> views;
     Screenshots screenshots;

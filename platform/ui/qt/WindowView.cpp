@@ -93,8 +93,11 @@ void WindowView::closeEvent(QCloseEvent* event)
 {
     // The close box asks; the framework decides whether the window closes.
     event->ignore();
-    if (window.HasCloseBox())
-        post(InputEvent::menuCommand(cmd_Close));
+    if (window.HasCloseBox()) {
+        InputEvent close = InputEvent::menuCommand(cmd_Close);
+        close.window = &window;
+        post(close);
+    }
 }
 
 } // namespace qtui
