@@ -22,43 +22,49 @@ constexpr OSType kSymbolicLinkCreator = FOUR_CHAR('r', 'h', 'a', 'p');
 OSErr locateIndexedItem(SInt16 vRefNum, long dirID, SInt16 index, Item* item)
 {
     std::string folder;
-    OSErr err = VolumeTable::shared().folderPath(vRefNum, dirID, &folder);
+    struct stat folderStatus {};
+    OSErr err = VolumeTable::shared().folderPath(vRefNum, dirID, &folder, &folderStatus);
     std::string diskName;
     if (err == noErr)
-        err = folderItemName(folder, index, &diskName);
+        err = folderItemName(folder, folderStatus, index, &diskName);
     if (err != noErr)
         return err;
     item->vRefNum = VolumeTable::shared().volume(vRefNum)->vRefNum;
     item->parID = dirID == 0 ? long(fsRtDirID) : dirID;
     item->macName = macNameOf(diskName);
     item->path = childPathOf(folder, diskName);
-    item->exists = lstat(item->path.c_str(), &item->info) == 0;
-    return item->exists ? OSErr(noErr) : macErrorOf(errno);
+    int hostError = readStatus(item);
+    return hostError ? macErrorOf(hostError) : OSErr(noErr);
 }
 
-void fillFileInfo(const Item& item, CInfoPBRec* pb)
+std::string finderInfoOf(const Item& item, const MacAttributes& attributes)
 {
-    decodeFileInfo(finderInfoBytes(item.path), &pb->ioFlFndrInfo, &pb->ioFlXFndrInfo);
+    return attributes.finderInfo ? finderInfoBytes(item.path) : std::string(kFinderInfoSize, '\0');
+}
+
+void fillFileInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec* pb)
+{
+    decodeFileInfo(finderInfoOf(item, attributes), &pb->ioFlFndrInfo, &pb->ioFlXFndrInfo);
     if (item.isLink() && pb->ioFlFndrInfo.fdType == 0) {
         pb->ioFlFndrInfo.fdType = kSymbolicLinkType;
         pb->ioFlFndrInfo.fdCreator = kSymbolicLinkCreator;
     }
     pb->ioFlLgLen = SInt64(item.info.st_size);
-    pb->ioFlRLgLen = attributeSize(item.path, kResourceForkAttribute);
-    pb->ioFlCrDat = creationDateOf(item.path, item.info);
+    pb->ioFlRLgLen = attributes.resourceFork ? attributeSize(item.path, kResourceForkAttribute) : 0;
+    pb->ioFlCrDat = creationDateOf(item.birth, item.info);
     pb->ioFlMdDat = modificationDateOf(item.info);
     pb->ioFlBkDat = 0;
     pb->ioFlParID = item.parID;
     pb->ioDirID = item.parID;
 }
 
-void fillFolderInfo(const Item& item, CInfoPBRec* pb)
+void fillFolderInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec* pb)
 {
-    decodeFolderInfo(finderInfoBytes(item.path), &pb->ioDrUsrWds, &pb->ioDrFndrInfo);
+    decodeFolderInfo(finderInfoOf(item, attributes), &pb->ioDrUsrWds, &pb->ioDrFndrInfo);
     pb->ioDrNmFls = folderItemCount(item.path);
     pb->ioDrDirID = folderIdOf(item);
     pb->ioDrParID = item.parID;
-    pb->ioDrCrDat = creationDateOf(item.path, item.info);
+    pb->ioDrCrDat = creationDateOf(item.birth, item.info);
     pb->ioDrMdDat = modificationDateOf(item.info);
     pb->ioDrBkDat = 0;
     pb->ioDirID = pb->ioDrDirID;
@@ -84,12 +90,13 @@ OSErr PBGetCatInfoSync(CInfoPBPtr pb)
 
     if (pb->ioFDirIndex != 0 && pb->ioNamePtr)
         setPascalText(pb->ioNamePtr, item.macName);
-    pb->ioFlAttrib = UInt8((item.isFolder() ? kioFlAttribDirMask : 0) |
-                           (!item.isLink() && isLocked(item.path) ? kioFlAttribLockedMask : 0));
+    MacAttributes attributes = macAttributesOf(item.path);
+    bool locked = !item.isLink() && attributes.locked && isLocked(item.path);
+    pb->ioFlAttrib = UInt8((item.isFolder() ? kioFlAttribDirMask : 0) | (locked ? kioFlAttribLockedMask : 0));
     if (item.isFolder())
-        fillFolderInfo(item, pb);
+        fillFolderInfo(item, attributes, pb);
     else
-        fillFileInfo(item, pb);
+        fillFileInfo(item, attributes, pb);
     return noErr;
 }
 

@@ -105,13 +105,19 @@ OSErr copyData(int from, int to, SInt64 length, char* buffer, size_t bufferSize)
     return copyThroughBuffer(from, to, buffer, bufferSize);
 }
 
-// Resource fork, Finder information and comment, on the open copy. A file
-// system without user attributes keeps the data without them; running out of
-// room is an error.
-OSErr copyMetadata(const std::string& sourcePath, int to)
+// Resource fork, Finder information and comment, from the open source to the
+// open copy. A file system without user attributes keeps the data without
+// them; running out of room is an error.
+OSErr copyMetadata(int from, int to)
 {
-    for (const char* name : {kResourceForkAttribute, kFinderInfoAttribute, kFinderCommentAttribute}) {
-        auto value = readAttribute(sourcePath, name);
+    MacAttributes present = macAttributesOf(from);
+    std::pair<const char*, bool> attributes[] = {{kResourceForkAttribute, present.resourceFork},
+                                                 {kFinderInfoAttribute, present.finderInfo},
+                                                 {kFinderCommentAttribute, present.comment}};
+    for (auto [name, isPresent] : attributes) {
+        if (!isPresent)
+            continue;
+        auto value = readAttribute(from, name);
         if (!value)
             continue;
         if (fsetxattr(to, name, value->data(), value->size(), 0) != 0 && (errno == ENOSPC || errno == EDQUOT))
@@ -155,7 +161,7 @@ OSErr FileCopier::fill(int from, int to)
 {
     OSErr err = copyData(from, to, SInt64(source_.info.st_size), buffer_, bufferSize_);
     if (err == noErr)
-        err = copyMetadata(source_.path, to);
+        err = copyMetadata(from, to);
     if (err != noErr)
         return err;
     struct timespec times[2] = {{0, UTIME_OMIT}, source_.info.st_mtim};

@@ -14,6 +14,21 @@ using namespace platform;
 
 namespace {
 
+// The host path of the destination folder: dirID itself when no partial path
+// is given, which needs no lookup beyond checking that the folder is still there.
+OSErr destinationFolder(SInt16 vRefNum, long dirID, ConstStr255Param partialPath, std::string* folderPath)
+{
+    if (!partialPath || partialPath[0] == 0)
+        return VolumeTable::shared().folderPath(vRefNum, dirID, folderPath);
+    Item folder;
+    OSErr err = locateItem(vRefNum, dirID, partialPath, &folder);
+    if (err == fnfErr || (err == noErr && !folder.isFolder()))
+        return dirNFErr;
+    if (err == noErr)
+        *folderPath = folder.path;
+    return err;
+}
+
 // Whether the destination's file system has room for both forks, counted in
 // its own blocks. A file system that reports no size at all (ramfs) has no
 // limit to check.
@@ -38,10 +53,8 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
         return err;
     if (source.isFolder())
         return fnfErr;
-    Item folder;
-    err = locateItem(dstVRefNum, dstDirID, dstPathname, &folder);
-    if (err == fnfErr || (err == noErr && !folder.isFolder()))
-        return dirNFErr;
+    std::string folderPath;
+    err = destinationFolder(dstVRefNum, dstDirID, dstPathname, &folderPath);
     if (err != noErr)
         return err;
 
@@ -50,13 +63,13 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
         return bdNamErr;
     std::string diskName = diskNameOf(name);
     struct stat existing {};
-    if (lstat(childPathOf(folder.path, diskName).c_str(), &existing) == 0)
+    if (lstat(childPathOf(folderPath, diskName).c_str(), &existing) == 0)
         return dupFNErr;
     if (preflight && !source.isLink() &&
-        !hasRoomFor(folder.path, SInt64(source.info.st_size), attributeSize(source.path, kResourceForkAttribute)))
+        !hasRoomFor(folderPath, SInt64(source.info.st_size), attributeSize(source.path, kResourceForkAttribute)))
         return dskFulErr;
 
-    FileCopier copier(source, folder.path, diskName, static_cast<char*>(copyBufferPtr),
+    FileCopier copier(source, folderPath, diskName, static_cast<char*>(copyBufferPtr),
                       copyBufferSize > 0 ? size_t(copyBufferSize) : 0);
     return copier.copy();
 }

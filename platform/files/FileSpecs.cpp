@@ -100,9 +100,8 @@ OSErr DirCreate(SInt16 vRefNum, long parentDirID, ConstStr255Param directoryName
         return err;
     if (mkdir(item.path.c_str(), 0777) != 0)
         return macErrorOf(errno, HostOperation::create);
-    if (lstat(item.path.c_str(), &item.info) != 0)
-        return macErrorOf(errno);
-    item.exists = true;
+    if (int hostError = readStatus(&item))
+        return macErrorOf(hostError);
     if (createdDirID)
         *createdDirID = folderIdOf(item);
     return noErr;

@@ -3,25 +3,80 @@
 #include <sys/xattr.h>
 
 #include <cerrno>
+#include <string_view>
 
 namespace platform {
 
-std::optional<std::string> readAttribute(const std::string& path, const char* name)
+namespace {
+
+// Reads a value whose size is not known beforehand: a first try into a small
+// buffer, else the size asked for and a try into a buffer of that size (again
+// if the value grew in between). read(buffer, size) works like getxattr.
+template <typename Read>
+std::optional<std::string> readGrowing(Read read)
 {
+    constexpr size_t kFirstTry = 256;
+    std::string value(kFirstTry, '\0');
     for (int attempt = 0; attempt < 4; ++attempt) {
-        ssize_t size = lgetxattr(path.c_str(), name, nullptr, 0);
-        if (size < 0)
-            return std::nullopt;
-        std::string value(size_t(size), '\0');
-        ssize_t read = size ? lgetxattr(path.c_str(), name, value.data(), value.size()) : 0;
-        if (read >= 0) {
-            value.resize(size_t(read));
+        ssize_t got = read(value.data(), value.size());
+        if (got >= 0) {
+            value.resize(size_t(got));
             return value;
         }
         if (errno != ERANGE)
             return std::nullopt;
+        ssize_t size = read(nullptr, 0);
+        if (size < 0)
+            return std::nullopt;
+        value.assign(size_t(size) + 1, '\0');
     }
     return std::nullopt;
+}
+
+MacAttributes attributesNamedIn(const std::optional<std::string>& names)
+{
+    if (!names) {
+        if (errno == ENOTSUP)
+            return MacAttributes{};
+        return MacAttributes{true, true, true, true};
+    }
+    MacAttributes found;
+    for (size_t at = 0; at < names->size();) {
+        size_t end = names->find('\0', at);
+        if (end == std::string::npos)
+            end = names->size();
+        std::string_view name(names->data() + at, end - at);
+        found.resourceFork |= name == kResourceForkAttribute;
+        found.finderInfo |= name == kFinderInfoAttribute;
+        found.comment |= name == kFinderCommentAttribute;
+        found.locked |= name == kLockedAttribute;
+        at = end + 1;
+    }
+    return found;
+}
+
+} // namespace
+
+MacAttributes macAttributesOf(const std::string& path)
+{
+    return attributesNamedIn(
+        readGrowing([&](char* buffer, size_t size) { return llistxattr(path.c_str(), buffer, size); }));
+}
+
+MacAttributes macAttributesOf(int descriptor)
+{
+    return attributesNamedIn(
+        readGrowing([&](char* buffer, size_t size) { return flistxattr(descriptor, buffer, size); }));
+}
+
+std::optional<std::string> readAttribute(const std::string& path, const char* name)
+{
+    return readGrowing([&](char* buffer, size_t size) { return lgetxattr(path.c_str(), name, buffer, size); });
+}
+
+std::optional<std::string> readAttribute(int descriptor, const char* name)
+{
+    return readGrowing([&](char* buffer, size_t size) { return fgetxattr(descriptor, name, buffer, size); });
 }
 
 int writeAttribute(const std::string& path, const char* name, const std::string& value)

@@ -19,7 +19,21 @@ inline constexpr const char* kFinderCommentAttribute = "user.com.apple.FinderCom
 inline constexpr const char* kLockedAttribute = "user.com.apple.Locked";
 inline constexpr size_t kFinderInfoSize = 32;
 
+// Which of the Mac's attributes an item has, learned from one listing of its
+// attribute names, so that an item without any costs one call, not one per
+// attribute. Where the names cannot be listed every attribute counts as
+// present and is then looked for one by one.
+struct MacAttributes {
+    bool resourceFork = false;
+    bool finderInfo = false;
+    bool comment = false;
+    bool locked = false;
+};
+MacAttributes macAttributesOf(const std::string& path);
+MacAttributes macAttributesOf(int descriptor);
+
 std::optional<std::string> readAttribute(const std::string& path, const char* name);
+std::optional<std::string> readAttribute(int descriptor, const char* name);
 // 0 or an errno.
 int writeAttribute(const std::string& path, const char* name, const std::string& value);
 int removeAttribute(const std::string& path, const char* name);

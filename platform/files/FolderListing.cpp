@@ -28,12 +28,10 @@ bool sameTime(const struct timespec& a, const struct timespec& b)
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-OSErr listFolder(const std::string& folderPath, bool fresh, const std::vector<std::string>** names)
+OSErr listFolder(const std::string& folderPath, const struct stat& info, bool fresh,
+                 const std::vector<std::string>** names)
 {
     static std::map<std::string, Listing> kept;
-    struct stat info {};
-    if (lstat(folderPath.c_str(), &info) != 0)
-        return errno == ENOENT ? OSErr(dirNFErr) : macErrorOf(errno);
     if (!S_ISDIR(info.st_mode))
         return dirNFErr;
     auto found = kept.find(folderPath);
@@ -60,10 +58,11 @@ OSErr listFolder(const std::string& folderPath, bool fresh, const std::vector<st
 
 } // namespace
 
-OSErr folderItemName(const std::string& folderPath, SInt16 index, std::string* diskName)
+OSErr folderItemName(const std::string& folderPath, const struct stat& folderStatus, SInt16 index,
+                     std::string* diskName)
 {
     const std::vector<std::string>* names = nullptr;
-    OSErr err = listFolder(folderPath, index == 1, &names);
+    OSErr err = listFolder(folderPath, folderStatus, index == 1, &names);
     if (err != noErr)
         return err;
     if (index < 1 || size_t(index) > names->size())
@@ -74,8 +73,9 @@ OSErr folderItemName(const std::string& folderPath, SInt16 index, std::string* d
 
 UInt16 folderItemCount(const std::string& folderPath)
 {
+    struct stat info {};
     const std::vector<std::string>* names = nullptr;
-    if (listFolder(folderPath, true, &names) != noErr)
+    if (lstat(folderPath.c_str(), &info) != 0 || listFolder(folderPath, info, true, &names) != noErr)
         return 0;
     return UInt16(std::min<size_t>(names->size(), std::numeric_limits<UInt16>::max()));
 }

@@ -4,6 +4,8 @@
 // reuse that listing while the folder's change time stays the same, so
 // reading a folder item by item costs one listing, not one per item.
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -12,7 +14,9 @@
 namespace platform {
 
 // The disk name of the index-th item (1 upward); fnfErr after the last.
-OSErr folderItemName(const std::string& folderPath, SInt16 index, std::string* diskName);
+// folderStatus is the folder's lstat, just taken by the caller.
+OSErr folderItemName(const std::string& folderPath, const struct stat& folderStatus, SInt16 index,
+                     std::string* diskName);
 // The number of items in the folder, 0 when it cannot be read.
 UInt16 folderItemCount(const std::string& folderPath);
 

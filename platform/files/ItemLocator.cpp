@@ -1,5 +1,7 @@
 #include "files/ItemLocator.h"
 
+#include <fcntl.h>
+
 #include <vector>
 
 #include "files/MacNames.h"
@@ -55,7 +57,7 @@ Item folderItem(const Volume& volume, const Position& folder)
     item.path = folder.path;
     item.parID = VolumeTable::shared().parentIdOf(volume, folder.path);
     item.macName = folder.path == volume.root ? volume.name : macNameOf(lastComponentOf(folder.path));
-    item.exists = lstat(folder.path.c_str(), &item.info) == 0;
+    readStatus(&item);
     return item;
 }
 
@@ -113,23 +115,20 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
         } else {
             child = childPathOf(at.path, diskNameOf(step));
         }
-        struct stat info {};
-        bool exists = lstat(child.c_str(), &info) == 0;
+        Item found;
+        found.path = child;
+        readStatus(&found);
         if (last) {
-            item->vRefNum = volume->vRefNum;
-            item->parID = at.dirID;
-            item->macName = step;
-            item->path = child;
-            item->exists = exists;
-            item->info = info;
-            if (child == volume->root)
-                item->parID = fsRtParID;
-            return exists ? OSErr(noErr) : OSErr(fnfErr);
+            found.vRefNum = volume->vRefNum;
+            found.parID = child == volume->root ? long(fsRtParID) : at.dirID;
+            found.macName = step;
+            *item = std::move(found);
+            return item->exists ? OSErr(noErr) : OSErr(fnfErr);
         }
-        if (!exists || !S_ISDIR(info.st_mode))
+        if (!found.isFolder())
             return dirNFErr;
         at.path = child;
-        at.dirID = table.idOf(*volume, child, info.st_ino);
+        at.dirID = table.idOf(*volume, child, found.info.st_ino, found.birth);
     }
 
     if (at.path.empty())
@@ -138,11 +137,26 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
     return item->exists ? OSErr(noErr) : OSErr(dirNFErr);
 }
 
+int readStatus(Item* item)
+{
+    return readStatus(AT_FDCWD, item->path.c_str(), item);
+}
+
+int readStatus(int folder, const char* diskName, Item* item)
+{
+    HostStatus status;
+    int error = hostStatusOf(folder, diskName, &status);
+    item->exists = error == 0;
+    item->info = status.info;
+    item->birth = status.birth;
+    return error;
+}
+
 long folderIdOf(const Item& folder)
 {
     VolumeTable& table = VolumeTable::shared();
     const Volume* volume = table.volume(folder.vRefNum);
-    return volume ? table.idOf(*volume, folder.path, folder.info.st_ino) : 0;
+    return volume ? table.idOf(*volume, folder.path, folder.info.st_ino, folder.birth) : 0;
 }
 
 } // namespace platform

@@ -10,10 +10,12 @@
 
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 
 #include "core/MacTypes.h"
 #include "files/Files.h"
+#include "files/HostStatus.h"
 
 namespace platform {
 
@@ -24,6 +26,7 @@ struct Item {
     std::string path;       // host path
     bool exists = false;
     struct stat info {};    // lstat of path when it exists
+    std::optional<struct timespec> birth; // its birth time, where the file system keeps one
 
     bool isFolder() const { return exists && S_ISDIR(info.st_mode); }
     bool isLink() const { return exists && S_ISLNK(info.st_mode); }
@@ -34,6 +37,12 @@ struct Item {
 // is not a folder; bdNamErr for a bad name; nsvErr for an unknown volume.
 OSErr locateItem(SInt16 vRefNum, long dirID, ConstStr255Param name, Item* item);
 OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Item* item);
+
+// Reads the item's status afresh from its path: sets exists, info and birth.
+// 0 or an errno.
+int readStatus(Item* item);
+// The same for an item named relative to an open host folder.
+int readStatus(int folder, const char* diskName, Item* item);
 
 // The directory ID of an existing folder item.
 long folderIdOf(const Item& folder);

@@ -29,16 +29,9 @@ struct timespec hostTimeOf(UInt32 macDate)
     return hostTime;
 }
 
-UInt32 creationDateOf(const std::string& path, const struct stat& info)
+UInt32 creationDateOf(const std::optional<struct timespec>& birth, const struct stat& info)
 {
-    struct statx extended {};
-    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &extended) == 0 &&
-        (extended.stx_mask & STATX_BTIME)) {
-        struct timespec birth {};
-        birth.tv_sec = time_t(extended.stx_btime.tv_sec);
-        return macDateOf(birth);
-    }
-    return modificationDateOf(info);
+    return birth ? macDateOf(*birth) : modificationDateOf(info);
 }
 
 UInt32 modificationDateOf(const struct stat& info)

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 
 #include "core/MacTypes.h"
@@ -14,7 +15,7 @@ struct timespec hostTimeOf(UInt32 macDate);
 
 // The creation date where the file system records birth times, else the
 // modification date.
-UInt32 creationDateOf(const std::string& path, const struct stat& info);
+UInt32 creationDateOf(const std::optional<struct timespec>& birth, const struct stat& info);
 UInt32 modificationDateOf(const struct stat& info);
 // 0 or an errno; never follows a symbolic link.
 int setModificationDate(const std::string& path, UInt32 macDate);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/Environment.h"
+#include "files/HostStatus.h"
 
 namespace platform {
 
@@ -42,21 +43,11 @@ std::string mountPointOf(const std::string& path, dev_t device)
     return current;
 }
 
-struct timespec birthTimeOf(const std::string& path)
+bool sameTime(const std::optional<struct timespec>& a, const std::optional<struct timespec>& b)
 {
-    struct statx info {};
-    struct timespec birth {};
-    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME, &info) == 0 &&
-        (info.stx_mask & STATX_BTIME)) {
-        birth.tv_sec = time_t(info.stx_btime.tv_sec);
-        birth.tv_nsec = long(info.stx_btime.tv_nsec);
-    }
-    return birth;
-}
-
-bool sameTime(const struct timespec& a, const struct timespec& b)
-{
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    if (!a || !b)
+        return !a && !b;
+    return a->tv_sec == b->tv_sec && a->tv_nsec == b->tv_nsec;
 }
 
 } // namespace
@@ -142,26 +133,26 @@ const Volume& VolumeTable::volumeForFolder(const std::string& canonicalPath, dev
 OSErr VolumeTable::locate(const std::string& hostPath, SInt16* vRefNum, long* dirID)
 {
     std::string path = canonical(hostPath);
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0)
+    HostStatus status;
+    if (path.empty() || hostStatusOf(path, &status) != 0)
         return dirNFErr;
-    if (!S_ISDIR(info.st_mode))
+    if (!S_ISDIR(status.info.st_mode))
         return dirNFErr;
-    const Volume& found = volumeForFolder(path, info.st_dev);
+    const Volume& found = volumeForFolder(path, status.info.st_dev);
     if (vRefNum)
         *vRefNum = found.vRefNum;
     if (dirID)
-        *dirID = idOf(found, path, info.st_ino);
+        *dirID = idOf(found, path, status.info.st_ino, status.birth);
     return noErr;
 }
 
-long VolumeTable::idOf(const Volume& volume, const std::string& path, ino_t inode)
+long VolumeTable::idOf(const Volume& volume, const std::string& path, ino_t inode,
+                       const std::optional<struct timespec>& birth)
 {
     if (path == volume.root)
         return fsRtDirID;
     auto& ids = idByPath_[volume.vRefNum];
     auto& folders = folders_[volume.vRefNum];
-    struct timespec birth = birthTimeOf(path);
     auto known = ids.find(path);
     if (known != ids.end()) {
         const Folder& folder = folders[known->second];
@@ -179,18 +170,20 @@ long VolumeTable::parentIdOf(const Volume& volume, const std::string& path)
     if (path == volume.root)
         return fsRtParID;
     std::string parent = parentPathOf(path);
-    struct stat info {};
-    if (lstat(parent.c_str(), &info) != 0)
+    HostStatus status;
+    if (hostStatusOf(parent, &status) != 0)
         return 0;
-    return idOf(volume, parent, info.st_ino);
+    return idOf(volume, parent, status.info.st_ino, status.birth);
 }
 
-OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path)
+OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path, struct stat* status)
 {
     const Volume* found = volume(vRefNum);
     if (!found || found->root.empty())
         return nsvErr;
     if (dirID == fsRtDirID || dirID == 0) {
+        if (status && lstat(found->root.c_str(), status) != 0)
+            return dirNFErr;
         *path = found->root;
         return noErr;
     }
@@ -200,11 +193,13 @@ OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path)
     auto folder = folders->second.find(dirID);
     if (folder == folders->second.end())
         return dirNFErr;
-    struct stat info {};
-    if (lstat(folder->second.path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_ino != folder->second.inode || !sameTime(birthTimeOf(folder->second.path), folder->second.birth))
+    HostStatus now;
+    if (hostStatusOf(folder->second.path, &now) != 0 || !S_ISDIR(now.info.st_mode) ||
+        now.info.st_ino != folder->second.inode || !sameTime(now.birth, folder->second.birth))
         return dirNFErr;
     *path = folder->second.path;
+    if (status)
+        *status = now.info;
     return noErr;
 }
 

@@ -9,10 +9,12 @@
 // stays valid for the process and a folder deleted and made anew under the
 // same name gets a new ID. The File Manager runs on one OS thread.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <time.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <deque>
 
@@ -41,9 +43,11 @@ public:
     OSErr locate(const std::string& hostPath, SInt16* vRefNum, long* dirID);
     // The host path of the folder dirID (0 and 2 the root); dirNFErr for an
     // unknown or vanished folder, nsvErr for an unknown volume.
-    OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path);
-    // The directory ID of a canonical folder path on the given volume.
-    long idOf(const Volume& volume, const std::string& path, ino_t inode);
+    // status, when given, receives the folder's status as checked.
+    OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path, struct stat* status = nullptr);
+    // The directory ID of a canonical folder path on the given volume, by
+    // the folder's inode and birth time.
+    long idOf(const Volume& volume, const std::string& path, ino_t inode, const std::optional<struct timespec>& birth);
     // The directory ID of the folder holding a canonical path on the volume
     // (fsRtParID for the root itself).
     long parentIdOf(const Volume& volume, const std::string& path);
@@ -52,7 +56,7 @@ private:
     struct Folder {
         std::string path;
         ino_t inode;
-        struct timespec birth; // tells a new folder from an old one whose inode it reuses
+        std::optional<struct timespec> birth; // tells a new folder from an old one whose inode it reuses
     };
 
     VolumeTable() = default;
