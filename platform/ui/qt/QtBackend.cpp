@@ -225,3 +225,12 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace qtui
+
+#ifdef DSL_SANITIZE
+// Memory that Qt and fontconfig keep for the whole process (the input
+// devices, the font cache) and never free is theirs, not a leak of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\nleak:QInputDevice\n";
+}
+#endif
