@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -78,6 +79,16 @@ std::optional<std::string> ActionScript::takeNext()
     ::flock(fd, LOCK_UN);
     ::close(fd);
     return action;
+}
+
+std::optional<InputEvent> ActionScript::takeNextInput()
+{
+    while (std::optional<std::string> action = takeNext()) {
+        if (std::optional<InputEvent> input = parse(*action))
+            return input;
+        std::fprintf(stderr, "Action script: not an action: %s\n", action->c_str());
+    }
+    return std::nullopt;
 }
 
 std::optional<InputEvent> ActionScript::parse(const std::string& action)

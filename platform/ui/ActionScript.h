@@ -15,6 +15,10 @@ public:
     // The next action line, removed from the file; nothing when the file is
     // missing or holds no more actions.
     std::optional<std::string> takeNext();
+    // The input of the next action line, removed from the file; a line that
+    // is no action is removed and reported on stderr. Nothing when the
+    // script has run out.
+    std::optional<InputEvent> takeNextInput();
 
     // The input an action line stands for ("quit" is the Quit command);
     // nothing when the line is not an action.

@@ -1,7 +1,6 @@
 #include "ui/HeadlessBackend.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <thread>
 
 #include "core/Environment.h"
@@ -18,15 +17,8 @@ void HeadlessBackend::WaitNextEvent(LApplication& application, UInt32 ticks)
         std::this_thread::sleep_until(std::min(until, LThread::NextWakeTime()));
         return;
     }
-    ActionScript script(platform::Environment::script());
-    while (std::optional<std::string> action = script.takeNext()) {
-        if (std::optional<InputEvent> input = ActionScript::parse(*action)) {
-            application.PostInput(*input);
-            return;
-        }
-        std::fprintf(stderr, "Action script: not an action: %s\n", action->c_str());
-    }
-    application.PostInput(InputEvent::menuCommand(cmd_Quit));
+    std::optional<InputEvent> input = ActionScript(platform::Environment::script()).takeNextInput();
+    application.PostInput(input ? *input : InputEvent::menuCommand(cmd_Quit));
 }
 
 void HeadlessBackend::NoteAlert(const std::string& /*text*/)

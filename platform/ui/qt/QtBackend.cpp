@@ -11,9 +11,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/Environment.h"
 #include "ui/ActionScript.h"
+#include "ui/HeadlessBackend.h"
 #include "ui/LApplication.h"
 #include "ui/LThread.h"
 #include "ui/LWindow.h"
@@ -71,7 +73,15 @@ QtBackend::~QtBackend()
 
 void QtBackend::Register()
 {
-    ToolboxBackend::RegisterFactory("qt", [] { return std::make_unique<QtBackend>(); });
+    ToolboxBackend::RegisterFactory("qt", []() -> std::unique_ptr<ToolboxBackend> {
+        // Without a display and without a platform chosen for Qt (such as
+        // offscreen), Qt would end the process.
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+            std::fprintf(stderr, "No display for real windows; running headless\n");
+            return std::make_unique<HeadlessBackend>();
+        }
+        return std::make_unique<QtBackend>();
+    });
 }
 
 WindowView* QtBackend::viewOf(const LWindow& window) const
@@ -158,13 +168,9 @@ bool QtBackend::takeScriptAction(LApplication& application)
     if (QGuiApplication::platformName() != "offscreen" && now - lastScriptAction < scriptPace)
         return false;
     lastScriptAction = now;
-    ActionScript script(platform::Environment::script());
-    while (std::optional<std::string> action = script.takeNext()) {
-        if (std::optional<InputEvent> input = ActionScript::parse(*action)) {
-            application.PostInput(*input);
-            return true;
-        }
-        std::fprintf(stderr, "Action script: not an action: %s\n", action->c_str());
+    if (std::optional<InputEvent> input = ActionScript(platform::Environment::script()).takeNextInput()) {
+        application.PostInput(*input);
+        return true;
     }
     // The script has run out: the windows are the user's from here on.
     scripted = false;
