@@ -109,9 +109,14 @@ TEST_F(QtEventLoopTest, WorkersAlertIsModalOnItsFiberAndDismissedByItsButton)
     pass();
     bool done = false;
     QString shownText;
-    QTimer::singleShot(50, [&] {
+    // Looks for the alert until it is open, then reads it and clicks OK.
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         QWidget* alert = QApplication::activeModalWidget();
-        ASSERT_NE(alert, nullptr);
+        if (!alert)
+            return;
+        answer.stop();
         for (QLabel* label : alert->findChildren<QLabel*>()) {
             if (!label->text().isEmpty())
                 shownText = label->text();
@@ -120,6 +125,7 @@ TEST_F(QtEventLoopTest, WorkersAlertIsModalOnItsFiberAndDismissedByItsButton)
         ASSERT_NE(ok, nullptr);
         QTest::mouseClick(ok, Qt::LeftButton);
     });
+    answer.start();
     (new AlertingWorker(done))->Resume();
     Clock::time_point start = Clock::now();
     while (LThread::CountWorkers() > 0 && millisecondsSince(start) < 10000)
