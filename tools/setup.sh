@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need, on a fresh Debian machine.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev qt6-base-dev libgraphicsmagick++1-dev graphicsmagick xvfb xauth)
+packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev libgraphicsmagick++1-dev fonts-dejavu-core xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
