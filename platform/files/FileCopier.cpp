@@ -78,12 +78,26 @@ OSErr copyThroughBuffer(int from, int to, char* buffer, size_t bufferSize)
     }
 }
 
+// Clones the data where the file systems share blocks. A pair of source
+// file system and destination folder that refused once is not asked again,
+// so that a folder of many files costs one refusal, not one per file.
+bool cloneData(int from, int to, dev_t sourceDevice, const std::string& folderPath)
+{
+    static dev_t refusingSource = 0;
+    static std::string refusingFolder;
+    if (sourceDevice == refusingSource && folderPath == refusingFolder)
+        return false;
+    if (ioctl(to, FICLONE, from) == 0)
+        return true;
+    if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL || errno == ENOTTY) {
+        refusingSource = sourceDevice;
+        refusingFolder = folderPath;
+    }
+    return false;
+}
+
 OSErr copyData(int from, int to, SInt64 length, char* buffer, size_t bufferSize)
 {
-    if (length == 0)
-        return noErr;
-    if (ioctl(to, FICLONE, from) == 0)
-        return noErr;
     SInt64 copied = 0;
     while (copied < length) {
         ssize_t moved = copy_file_range(from, nullptr, to, nullptr, size_t(length - copied), 0);
@@ -159,7 +173,10 @@ std::string FileCopier::destinationPath() const
 
 OSErr FileCopier::fill(int from, int to)
 {
-    OSErr err = copyData(from, to, SInt64(source_.info.st_size), buffer_, bufferSize_);
+    SInt64 length = SInt64(source_.info.st_size);
+    OSErr err = noErr;
+    if (length > 0 && !cloneData(from, to, source_.info.st_dev, folderPath_))
+        err = copyData(from, to, length, buffer_, bufferSize_);
     if (err == noErr)
         err = copyMetadata(from, to);
     if (err != noErr)
@@ -169,15 +186,27 @@ OSErr FileCopier::fill(int from, int to)
     return noErr;
 }
 
+// Links straight from the descriptor where the process may (AT_EMPTY_PATH
+// needs the right to search any folder on older kernels), else through the
+// descriptor's name in /proc. Which way works is remembered.
 OSErr FileCopier::linkUnnamed(int descriptor)
 {
+    static bool emptyPathRefused = false;
+    std::string destination = destinationPath();
+    if (!emptyPathRefused) {
+        if (linkat(descriptor, "", AT_FDCWD, destination.c_str(), AT_EMPTY_PATH) == 0)
+            return noErr;
+        if (errno != ENOENT && errno != EPERM)
+            return macErrorOf(errno, HostOperation::create);
+        emptyPathRefused = true;
+    }
     char procPath[64];
     std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", descriptor);
-    if (linkat(AT_FDCWD, procPath, AT_FDCWD, destinationPath().c_str(), AT_SYMLINK_FOLLOW) == 0)
+    if (linkat(AT_FDCWD, procPath, AT_FDCWD, destination.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return noErr;
-    if (errno == ENOENT &&
-        linkat(descriptor, "", AT_FDCWD, destinationPath().c_str(), AT_EMPTY_PATH) == 0)
-        return noErr;
+    // Both ways failing alike says the destination went, not which way may link.
+    if (errno == ENOENT)
+        emptyPathRefused = false;
     return macErrorOf(errno, HostOperation::create);
 }
 
