@@ -86,7 +86,8 @@ TEST_F(MoreFilesTest, FileCopyCarriesForksFinderInfoCommentAndDateButNotTheMode)
 {
     std::string source = root / "src/tool";
     filetest::writeFile(source, std::string(100000, 'd'));
-    setAttribute(source, "user.com.apple.ResourceFork", "resource bytes");
+    // A fork larger than a first guess at an attribute's size.
+    setAttribute(source, "user.com.apple.ResourceFork", std::string(1000, 'r'));
     setAttribute(source, "user.com.apple.FinderInfo", std::string("APPLdslx") + std::string(24, '\0'));
     setAttribute(source, "user.com.apple.FinderComment", "a comment");
     ASSERT_EQ(chmod(source.c_str(), 0751), 0);
@@ -105,6 +106,17 @@ TEST_F(MoreFilesTest, FileCopyCarriesForksFinderInfoCommentAndDateButNotTheMode)
     umask(mask);
     EXPECT_EQ(info.st_mode & 07777, 0666 & ~mask) << "a copy gets the default mode";
     EXPECT_EQ(namesIn(root / "dst"), std::vector<std::string>{"copy"}) << "no temporary file is left";
+
+    Str255 name = "\x04" "copy";
+    CInfoPBRec pb{};
+    pb.ioNamePtr = name;
+    pb.ioVRefNum = -1;
+    pb.ioDirID = dstDir;
+    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
+    EXPECT_EQ(pb.ioFlRLgLen, 1000);
+    EXPECT_EQ(pb.ioFlFndrInfo.fdType, OSType('APPL'));
+    EXPECT_EQ(pb.ioFlFndrInfo.fdCreator, OSType('dslx'));
+    EXPECT_FALSE(pb.ioFlAttrib & kioFlAttribLockedMask);
 }
 
 TEST_F(MoreFilesTest, FileCopyNeverReplacesAnExistingItem)
