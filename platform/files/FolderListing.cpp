@@ -17,6 +17,7 @@ namespace {
 
 struct Listing {
     ino_t inode = 0;
+    struct timespec modified {};
     struct timespec changed {};
     std::vector<std::string> names;
 };
@@ -35,14 +36,15 @@ OSErr listFolder(const std::string& folderPath, const struct stat& info, bool fr
     if (!S_ISDIR(info.st_mode))
         return dirNFErr;
     auto found = kept.find(folderPath);
-    if (!fresh && found != kept.end() && found->second.inode == info.st_ino && sameTime(found->second.changed, info.st_mtim)) {
+    if (!fresh && found != kept.end() && found->second.inode == info.st_ino &&
+        sameTime(found->second.modified, info.st_mtim) && sameTime(found->second.changed, info.st_ctim)) {
         *names = &found->second.names;
         return noErr;
     }
     DIR* folder = opendir(folderPath.c_str());
     if (!folder)
         return macErrorOf(errno);
-    Listing listing{info.st_ino, info.st_mtim, {}};
+    Listing listing{info.st_ino, info.st_mtim, info.st_ctim, {}};
     while (dirent* entry = readdir(folder)) {
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
             listing.names.emplace_back(entry->d_name);

@@ -1,8 +1,9 @@
 #pragma once
 // The items of a host folder in index order (by name, byte for byte, as the
 // Mac's catalog orders them). Index 1 reads the folder afresh; later indices
-// reuse that listing while the folder's change time stays the same, so
-// reading a folder item by item costs one listing, not one per item.
+// reuse that listing while the folder's modification and change times stay
+// the same (a modification time set back by hand still moves the change
+// time), so reading a folder item by item costs one listing, not one per item.
 
 #include <sys/stat.h>
 

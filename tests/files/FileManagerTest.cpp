@@ -2,6 +2,7 @@
 // forks, creation and deletion, catalog information.
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -331,6 +332,27 @@ TEST_F(FileManagerTest, CatalogInfoByNameIndexAndOfTheFolderItself)
     EXPECT_EQ(filetest::text(name), "MacOS");
     EXPECT_EQ(self.ioDrDirID, macOSDir);
     EXPECT_EQ(self.ioDrNmFls, 3);
+}
+
+TEST_F(FileManagerTest, IndexedCatalogInfoSeesAnItemAddedBehindAModificationTimeSetBack)
+{
+    std::string folder = root / "Contents/MacOS";
+    filetest::writeFile(folder + "/a", "");
+    filetest::writeFile(folder + "/c", "");
+    Str255 name{};
+    CInfoPBRec pb = catInfo(name, macOSDir, 1);
+    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
+    struct stat before {};
+    ASSERT_EQ(stat(folder.c_str(), &before), 0);
+
+    usleep(10000);
+    filetest::writeFile(folder + "/b", "");
+    struct timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, folder.c_str(), times, 0), 0);
+
+    pb = catInfo(name, macOSDir, 2);
+    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
+    EXPECT_EQ(filetest::text(name), "b");
 }
 
 TEST_F(FileManagerTest, SetCatInfoWritesFinderInfoAndModificationDate)
