@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "files/Files.h"
-#include "support/RecordedLines.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
 #include "system/UtilsOsx.h"
+#include "tests/support/Eventually.h"
+#include "tests/support/RecordedLines.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -26,16 +27,6 @@ struct stat statusOf(const std::string& path)
     struct stat status {};
     ::lstat(path.c_str(), &status);
     return status;
-}
-
-bool eventually(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 250; ++i) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return condition();
 }
 
 // An emulated startup volume in a temporary folder holding an extensions

@@ -15,21 +15,13 @@
 #include "remove/CloseWindow.h"
 #include "system/Reboot.h"
 #include "system/Relaunch.h"
+#include "tests/support/Eventually.h"
+#include "tests/support/VolumeProcess.h"
 #include "tests/system/InstallerBundle.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool eventually(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return condition();
-}
 
 size_t countOf(const std::string& text, const std::string& part)
 {
@@ -38,43 +30,6 @@ size_t countOf(const std::string& text, const std::string& part)
         ++count;
     return count;
 }
-
-// A host program copied onto the emulated volume under name and started there.
-class VolumeProcess {
-public:
-    VolumeProcess(const std::string& folder, const std::string& name)
-    {
-        std::string path = folder + "/" + name;
-        if (!fs::exists(path))
-            fs::copy_file("/bin/sleep", path);
-        ::chmod(path.c_str(), 0755);
-        pid = ::fork();
-        if (pid == 0) {
-            ::execl(path.c_str(), path.c_str(), "30", nullptr);
-            ::_exit(127);
-        }
-        eventually([&] { return fs::exists("/proc/" + std::to_string(pid) + "/exe") &&
-                                fs::read_symlink("/proc/" + std::to_string(pid) + "/exe") == path; });
-    }
-    ~VolumeProcess()
-    {
-        if (pid > 0) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-    }
-    // The signal that ended the process, or 0 while it still runs after a while.
-    int endingSignal()
-    {
-        int status = 0;
-        bool ended = eventually([&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
-        if (!ended)
-            return 0;
-        pid = -1;
-        return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
-    }
-    pid_t pid;
-};
 
 class RestartTest : public ::testing::Test {
 protected:
@@ -149,7 +104,7 @@ TEST_F(RestartTest, CloseWindowAsksEveryProcessOfExactlyThatNameToQuit)
     EXPECT_EQ(first.endingSignal(), SIGTERM);
     EXPECT_EQ(second.endingSignal(), SIGTERM);
     EXPECT_EQ(countOf(transcript(), "appleevent aevt quit \"DSL Control\""), 2u);
-    EXPECT_EQ(other.endingSignal(), 0); // a name that differs in case only is left alone
+    EXPECT_TRUE(other.isRunning()); // a name that differs in case only is left alone
 }
 
 TEST_F(RestartTest, StagingReplacesAnEarlierCopyAndStartsItInTheRemovalState)
