@@ -62,14 +62,20 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
     if (!isValidMacName(name))
         return bdNamErr;
     std::string diskName = diskNameOf(name);
-    struct stat existing {};
-    if (lstat(childPathOf(folderPath, diskName).c_str(), &existing) == 0)
-        return dupFNErr;
+    // The copy is linked into place under its name only if that name is free,
+    // so an existing item is never replaced; it is looked for only when the
+    // copy fails, to report it ahead of any other failure.
+    OSErr result = noErr;
     if (preflight && !source.isLink() &&
-        !hasRoomFor(folderPath, SInt64(source.info.st_size), attributeSize(source.path, kResourceForkAttribute)))
-        return dskFulErr;
-
-    FileCopier copier(source, folderPath, diskName, static_cast<char*>(copyBufferPtr),
-                      copyBufferSize > 0 ? size_t(copyBufferSize) : 0);
-    return copier.copy();
+        !hasRoomFor(folderPath, SInt64(source.info.st_size), attributeSize(source.path, kResourceForkAttribute))) {
+        result = dskFulErr;
+    } else {
+        FileCopier copier(source, folderPath, diskName, static_cast<char*>(copyBufferPtr),
+                          copyBufferSize > 0 ? size_t(copyBufferSize) : 0);
+        result = copier.copy();
+    }
+    struct stat existing {};
+    if (result != noErr && result != dupFNErr && lstat(childPathOf(folderPath, diskName).c_str(), &existing) == 0)
+        return dupFNErr;
+    return result;
 }

@@ -122,13 +122,19 @@ TEST_F(MoreFilesTest, FileCopyCarriesForksFinderInfoCommentAndDateButNotTheMode)
 TEST_F(MoreFilesTest, FileCopyNeverReplacesAnExistingItem)
 {
     filetest::writeFile(root / "src/file", "new");
+    ASSERT_EQ(symlink("target", (root / "src/link").c_str()), 0);
     filetest::writeFile(root / "dst/file", "old");
-    EXPECT_EQ(copy("file", dstDir), dupFNErr);
-    EXPECT_EQ(filetest::readFile(root / "dst/file"), "old");
-
+    filetest::writeFile(root / "dst/link", "old");
     ASSERT_EQ(symlink("/nonexistent", (root / "dst/dangling").c_str()), 0);
-    EXPECT_EQ(copy("file", dstDir, "dangling"), dupFNErr) << "not even a dangling link is replaced";
+    for (bool preflight : {true, false}) {
+        EXPECT_EQ(copy("file", dstDir, nullptr, preflight), dupFNErr) << preflight;
+        EXPECT_EQ(copy("link", dstDir, nullptr, preflight), dupFNErr) << "a link onto an item, " << preflight;
+        EXPECT_EQ(copy("file", dstDir, "dangling", preflight), dupFNErr) << "not even a dangling link is replaced";
+    }
+    EXPECT_EQ(filetest::readFile(root / "dst/file"), "old");
+    EXPECT_EQ(filetest::readFile(root / "dst/link"), "old");
     EXPECT_FALSE(filetest::exists("/nonexistent"));
+    EXPECT_EQ(namesIn(root / "dst").size(), 3u) << "no unfinished copy is left";
 }
 
 TEST_F(MoreFilesTest, FileCopyErrors)
