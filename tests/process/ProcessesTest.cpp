@@ -12,8 +12,9 @@
 #include "process/AppleEvents.h"
 #include "process/Gestalt.h"
 #include "process/Processes.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/VolumeProcess.h"
 
 namespace {
 
@@ -41,38 +42,6 @@ bool contains(const std::vector<std::string>& names, const std::string& name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
-
-// A host program copied onto the emulated volume and started from there.
-class VolumeProcess {
-public:
-    VolumeProcess(const TempFolder& root, const std::string& name)
-    {
-        std::string path = root / name;
-        std::filesystem::copy_file("/bin/sleep", path);
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-        pid = ::fork();
-        if (pid == 0) {
-            ::execl(path.c_str(), path.c_str(), "30", nullptr);
-            ::_exit(127);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    ~VolumeProcess()
-    {
-        if (pid > 0) {
-            ::kill(pid, SIGKILL);
-            wait();
-        }
-    }
-    int wait()
-    {
-        int status = 0;
-        if (pid > 0 && ::waitpid(pid, &status, 0) == pid)
-            pid = -1;
-        return status;
-    }
-    pid_t pid;
-};
 
 class ProcessesTest : public ::testing::Test {
 protected:
@@ -122,7 +91,7 @@ TEST_F(ProcessesTest, GestaltAnswersTheEmulatedSystemVersion)
 
 TEST_F(ProcessesTest, ListsOnlyProcessesOfTheEmulatedVolumeAndTheSystemOnes)
 {
-    VolumeProcess control(root, "DSL Control Panel");
+    VolumeProcess control(root.path, "DSL Control Panel");
     env.set("PLATFORM_SYSTEM_VERSION", "10.2.8");
     std::vector<std::string> names = runningNames();
     EXPECT_TRUE(contains(names, "DSL Control Panel"));
@@ -150,11 +119,10 @@ TEST_F(ProcessesTest, CurrentProcessReportsItsExecutable)
 
 TEST_F(ProcessesTest, QuitEventEndsTheNamedProcess)
 {
-    VolumeProcess control(root, "Control");
+    VolumeProcess control(root.path, "Control");
     ProcessSerialNumber psn{0, UInt32(control.pid)};
     send(kCoreEventClass, kAEQuitApplication, typeProcessSerialNumber, &psn, sizeof psn);
-    int status = control.wait();
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(control.endingSignal(), SIGTERM);
     EXPECT_NE(root.read("transcript").find("appleevent aevt quit \"Control\""), std::string::npos);
 }
 
