@@ -29,14 +29,16 @@ std::string baseName(const std::string& path)
 // Runs a command and waits for it: used only for the password prompt.
 bool runAndWait(const std::vector<std::string>& argv)
 {
+    // Prepared before fork: the child of a threaded process may only make
+    // async-signal-safe calls.
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
     pid_t child = ::fork();
     if (child < 0)
         return false;
     if (child == 0) {
-        std::vector<char*> args;
-        for (const std::string& arg : argv)
-            args.push_back(const_cast<char*>(arg.c_str()));
-        args.push_back(nullptr);
         ::execvp(args[0], args.data());
         ::_exit(127);
     }
