@@ -1,4 +1,4 @@
-// File specifications, creating and deleting items, and the platform's own
+// FSSpec records, creating and deleting items, and the platform's own
 // entry points between host folders and directory IDs.
 
 #include <fcntl.h>
@@ -20,7 +20,7 @@ namespace {
 
 constexpr size_t kSpecNameCapacity = sizeof(Str63);
 
-// The item of a specification: the name is resolved inside its parent.
+// The item an FSSpec names: the name is resolved inside its parent.
 OSErr locateSpec(const FSSpec* spec, Item* item)
 {
     if (!spec)

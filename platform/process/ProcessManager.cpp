@@ -30,7 +30,7 @@ void copyName(const std::string& name, StringPtr buffer, size_t capacity)
     std::memcpy(buffer + 1, name.data(), length);
 }
 
-// The file specification of a host file: its folder made known to the File
+// The FSSpec of a host file: its folder made known to the File
 // Manager, and its name.
 OSErr specOfHostFile(const std::string& path, FSSpec* spec)
 {

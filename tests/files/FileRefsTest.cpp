@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override { unsetenv("PLATFORM_ROOT"); }
 
-    // The path of an item the way the installer asks for it: specification,
+    // The path of an item the way the installer asks for it: FSSpec,
     // reference, catalog information, path.
     std::string pathOf(long dirID, const char* name, UInt32 bufferSize = 512)
     {
