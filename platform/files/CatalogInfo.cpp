@@ -18,28 +18,40 @@ namespace {
 constexpr OSType kSymbolicLinkType = FOUR_CHAR('s', 'l', 'n', 'k');
 constexpr OSType kSymbolicLinkCreator = FOUR_CHAR('r', 'h', 'a', 'p');
 
-// The index-th item of the folder (vRefNum, dirID).
+// The index-th item of the folder (vRefNum, dirID). Past the end of the kept
+// listing, or at a name of it that has gone since, the folder is read afresh.
 OSErr locateIndexedItem(SInt16 vRefNum, long dirID, SInt16 index, Item* item)
 {
-    std::string folder;
-    struct stat folderStatus {};
-    OSErr err = VolumeTable::shared().folderPath(vRefNum, dirID, &folder, &folderStatus);
-    std::string diskName;
-    if (err == noErr)
-        err = folderItemName(folder, folderStatus, index, &diskName);
+    VolumeTable& table = VolumeTable::shared();
+    OpenFolder folder;
+    OSErr err = table.openFolder(vRefNum, dirID, &folder);
     if (err != noErr)
         return err;
-    item->vRefNum = VolumeTable::shared().volume(vRefNum)->vRefNum;
-    item->parID = dirID == 0 ? long(fsRtDirID) : dirID;
-    item->macName = macNameOf(diskName);
-    item->path = childPathOf(folder, diskName);
-    int hostError = readStatus(item);
-    return hostError ? macErrorOf(hostError) : OSErr(noErr);
+    for (bool fresh = index == 1;; fresh = true) {
+        err = folderItemName(folder, index, fresh, &item->diskName);
+        if (err == fnfErr && !fresh)
+            continue;
+        if (err != noErr)
+            return table.checkFolder(folder) != noErr ? OSErr(dirNFErr) : err;
+        item->vRefNum = folder.vRefNum;
+        item->parID = folder.dirID;
+        item->macName = macNameOf(item->diskName);
+        item->folderHandle = folder.handle;
+        item->path = childPathOf(folder.path, item->diskName);
+        int hostError = readStatus(item);
+        if (hostError == ENOENT && !fresh)
+            continue;
+        if (hostError == 0)
+            return noErr;
+        return table.checkFolder(folder) != noErr ? OSErr(dirNFErr) : macErrorOf(hostError);
+    }
 }
 
 std::string finderInfoOf(const Item& item, const MacAttributes& attributes)
 {
-    return attributes.finderInfo ? finderInfoBytes(item.path) : std::string(kFinderInfoSize, '\0');
+    if (!attributes.finderInfo)
+        return std::string(kFinderInfoSize, '\0');
+    return finderInfoBytes(item.atFolder(), item.atName());
 }
 
 void fillFileInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec* pb)
@@ -50,7 +62,8 @@ void fillFileInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec*
         pb->ioFlFndrInfo.fdCreator = kSymbolicLinkCreator;
     }
     pb->ioFlLgLen = SInt64(item.info.st_size);
-    pb->ioFlRLgLen = attributes.resourceFork ? attributeSize(item.path, kResourceForkAttribute) : 0;
+    pb->ioFlRLgLen =
+        attributes.resourceFork ? attributeSize(item.atFolder(), item.atName(), kResourceForkAttribute) : 0;
     pb->ioFlCrDat = creationDateOf(item.birth, item.info);
     pb->ioFlMdDat = modificationDateOf(item.info);
     pb->ioFlBkDat = 0;
@@ -61,7 +74,7 @@ void fillFileInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec*
 void fillFolderInfo(const Item& item, const MacAttributes& attributes, CInfoPBRec* pb)
 {
     decodeFolderInfo(finderInfoOf(item, attributes), &pb->ioDrUsrWds, &pb->ioDrFndrInfo);
-    pb->ioDrNmFls = folderItemCount(item.path);
+    pb->ioDrNmFls = folderItemCount(item.atFolder(), item.atName());
     pb->ioDrDirID = folderIdOf(item);
     pb->ioDrParID = item.parID;
     pb->ioDrCrDat = creationDateOf(item.birth, item.info);
@@ -90,8 +103,8 @@ OSErr PBGetCatInfoSync(CInfoPBPtr pb)
 
     if (pb->ioFDirIndex != 0 && pb->ioNamePtr)
         setPascalText(pb->ioNamePtr, item.macName);
-    MacAttributes attributes = macAttributesOf(item.path);
-    bool locked = !item.isLink() && attributes.locked && isLocked(item.path);
+    MacAttributes attributes = macAttributesOf(item.atFolder(), item.atName());
+    bool locked = !item.isLink() && attributes.locked && isLocked(item.atFolder(), item.atName());
     pb->ioFlAttrib = UInt8((item.isFolder() ? kioFlAttribDirMask : 0) | (locked ? kioFlAttribLockedMask : 0));
     if (item.isFolder())
         fillFolderInfo(item, attributes, pb);
@@ -116,9 +129,9 @@ OSErr PBSetCatInfoSync(CInfoPBPtr pb)
     std::string bytes = folder ? encodeFolderInfo(pb->ioDrUsrWds, pb->ioDrFndrInfo)
                                : encodeFileInfo(pb->ioFlFndrInfo, pb->ioFlXFndrInfo);
     bool empty = bytes.find_first_not_of('\0') == std::string::npos;
-    if (!empty || readAttribute(item.path, kFinderInfoAttribute))
-        writeAttribute(item.path, kFinderInfoAttribute, bytes);
-    int hostError = setModificationDate(item.path, folder ? pb->ioDrMdDat : pb->ioFlMdDat);
+    if (!empty || readAttribute(item.atFolder(), item.atName(), kFinderInfoAttribute))
+        writeAttribute(item.atFolder(), item.atName(), kFinderInfoAttribute, bytes);
+    int hostError = setModificationDate(item.atFolder(), item.atName(), folder ? pb->ioDrMdDat : pb->ioFlMdDat);
     err = hostError ? macErrorOf(hostError) : OSErr(noErr);
     pb->ioResult = err;
     return err;

@@ -21,6 +21,7 @@
 #include <climits>
 #include <cstdio>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "files/FinderMetadata.h"
@@ -79,23 +80,23 @@ OSErr copyThroughBuffer(int from, int to, char* buffer, size_t bufferSize)
 }
 
 // Clones the data where the file systems share blocks. A pair of source
-// file system and destination folder that refused once is not asked again,
-// so that a folder of many files costs one refusal, not one per file.
-bool cloneData(int from, int to, dev_t sourceDevice, const std::string& folderPath)
+// and destination file systems that refused once is not asked again, so that
+// a folder of many files costs one refusal, not one per file.
+bool cloneData(int from, int to, dev_t sourceDevice, dev_t destinationDevice)
 {
-    static dev_t refusingSource = 0;
-    static std::string refusingFolder;
-    if (sourceDevice == refusingSource && folderPath == refusingFolder)
+    static std::pair<dev_t, dev_t> refusing{0, 0};
+    if (refusing == std::pair(sourceDevice, destinationDevice))
         return false;
     if (ioctl(to, FICLONE, from) == 0)
         return true;
-    if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL || errno == ENOTTY) {
-        refusingSource = sourceDevice;
-        refusingFolder = folderPath;
-    }
+    if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL || errno == ENOTTY)
+        refusing = {sourceDevice, destinationDevice};
     return false;
 }
 
+// Copies the length the source had when it was looked at. Where the kernel
+// stops short (the file shrank, or its file system gives nothing this way)
+// the rest is read through the buffer up to the file's end.
 OSErr copyData(int from, int to, SInt64 length, char* buffer, size_t bufferSize)
 {
     SInt64 copied = 0;
@@ -109,11 +110,11 @@ OSErr copyData(int from, int to, SInt64 length, char* buffer, size_t bufferSize)
             return macErrorOf(errno);
         }
         if (moved == 0)
-            return noErr;
+            break;
         copied += moved;
     }
     if (copied >= length)
-        return copyThroughBuffer(from, to, buffer, bufferSize); // anything that grew meanwhile
+        return noErr;
     if (lseek(from, off_t(copied), SEEK_SET) < 0 || lseek(to, off_t(copied), SEEK_SET) < 0)
         return macErrorOf(errno);
     return copyThroughBuffer(from, to, buffer, bufferSize);
@@ -142,21 +143,25 @@ OSErr copyMetadata(int from, int to)
 
 } // namespace
 
-FileCopier::FileCopier(const Item& source, std::string folderPath, std::string diskName, char* buffer,
+FileCopier::FileCopier(const Item& source, const OpenFolder& folder, std::string diskName, char* buffer,
                        size_t bufferSize)
-    : source_(source), folderPath_(std::move(folderPath)), diskName_(std::move(diskName)), buffer_(buffer),
-      bufferSize_(bufferSize)
+    : source_(source), folder_(folder), diskName_(std::move(diskName)), buffer_(buffer), bufferSize_(bufferSize)
 {
+}
+
+int FileCopier::openSource() const
+{
+    return openat(source_.atFolder(), source_.atName(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
 }
 
 OSErr FileCopier::copy()
 {
     if (source_.isLink())
         return copyLink();
-    Descriptor from(open(source_.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor from(openSource());
     if (!from.valid())
         return macErrorOf(errno, HostOperation::open);
-    Descriptor unnamed(open(folderPath_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    Descriptor unnamed(openat(folder_.handle, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (unnamed.valid()) {
         OSErr err = fill(from.get(), unnamed.get());
         return err != noErr ? err : linkUnnamed(unnamed.get());
@@ -166,16 +171,11 @@ OSErr FileCopier::copy()
     return copyThroughTemporaryName(from.get());
 }
 
-std::string FileCopier::destinationPath() const
-{
-    return childPathOf(folderPath_, diskName_);
-}
-
 OSErr FileCopier::fill(int from, int to)
 {
     SInt64 length = SInt64(source_.info.st_size);
     OSErr err = noErr;
-    if (length > 0 && !cloneData(from, to, source_.info.st_dev, folderPath_))
+    if (length > 0 && !cloneData(from, to, source_.info.st_dev, folder_.device))
         err = copyData(from, to, length, buffer_, bufferSize_);
     if (err == noErr)
         err = copyMetadata(from, to);
@@ -192,9 +192,8 @@ OSErr FileCopier::fill(int from, int to)
 OSErr FileCopier::linkUnnamed(int descriptor)
 {
     static bool emptyPathRefused = false;
-    std::string destination = destinationPath();
     if (!emptyPathRefused) {
-        if (linkat(descriptor, "", AT_FDCWD, destination.c_str(), AT_EMPTY_PATH) == 0)
+        if (linkat(descriptor, "", folder_.handle, diskName_.c_str(), AT_EMPTY_PATH) == 0)
             return noErr;
         if (errno != ENOENT && errno != EPERM)
             return macErrorOf(errno, HostOperation::create);
@@ -202,7 +201,7 @@ OSErr FileCopier::linkUnnamed(int descriptor)
     }
     char procPath[64];
     std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", descriptor);
-    if (linkat(AT_FDCWD, procPath, AT_FDCWD, destination.c_str(), AT_SYMLINK_FOLLOW) == 0)
+    if (linkat(AT_FDCWD, procPath, folder_.handle, diskName_.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return noErr;
     // Both ways failing alike says the destination went, not which way may link.
     if (errno == ENOENT)
@@ -212,7 +211,7 @@ OSErr FileCopier::linkUnnamed(int descriptor)
 
 OSErr FileCopier::copyThroughTemporaryName()
 {
-    Descriptor from(open(source_.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor from(openSource());
     if (!from.valid())
         return macErrorOf(errno, HostOperation::open);
     return copyThroughTemporaryName(from.get());
@@ -224,8 +223,9 @@ OSErr FileCopier::copyThroughTemporaryName(int from)
     std::random_device random;
     int descriptor = -1;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = childPathOf(folderPath_, ".FileCopy-" + std::to_string(random()));
-        descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        temporary = ".FileCopy-" + std::to_string(random());
+        descriptor = openat(folder_.handle, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            0666);
         if (descriptor >= 0 || errno != EEXIST)
             break;
     }
@@ -233,23 +233,23 @@ OSErr FileCopier::copyThroughTemporaryName(int from)
         return macErrorOf(errno, HostOperation::create);
     Descriptor to(descriptor);
     OSErr err = fill(from, to.get());
-    if (err == noErr && link(temporary.c_str(), destinationPath().c_str()) != 0)
+    if (err == noErr && linkat(folder_.handle, temporary.c_str(), folder_.handle, diskName_.c_str(), 0) != 0)
         err = macErrorOf(errno, HostOperation::create);
-    unlink(temporary.c_str());
+    unlinkat(folder_.handle, temporary.c_str(), 0);
     return err;
 }
 
 OSErr FileCopier::copyLink()
 {
     std::vector<char> target(std::max<size_t>(size_t(source_.info.st_size) + 1, PATH_MAX));
-    ssize_t length = readlink(source_.path.c_str(), target.data(), target.size() - 1);
+    ssize_t length = readlinkat(source_.atFolder(), source_.atName(), target.data(), target.size() - 1);
     if (length < 0)
         return macErrorOf(errno);
     target[size_t(length)] = '\0';
-    if (symlink(target.data(), destinationPath().c_str()) != 0)
+    if (symlinkat(target.data(), folder_.handle, diskName_.c_str()) != 0)
         return macErrorOf(errno, HostOperation::create);
     struct timespec times[2] = {{0, UTIME_OMIT}, source_.info.st_mtim};
-    utimensat(AT_FDCWD, destinationPath().c_str(), times, AT_SYMLINK_NOFOLLOW);
+    utimensat(folder_.handle, diskName_.c_str(), times, AT_SYMLINK_NOFOLLOW);
     return noErr;
 }
 

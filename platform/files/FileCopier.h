@@ -7,6 +7,7 @@
 
 #include "core/MacTypes.h"
 #include "files/ItemLocator.h"
+#include "files/VolumeTable.h"
 
 namespace platform {
 
@@ -14,7 +15,7 @@ class FileCopier {
 public:
     // buffer may be null; then a buffer of the copier's own is used when the
     // data has to pass through memory.
-    FileCopier(const Item& source, std::string folderPath, std::string diskName, char* buffer, size_t bufferSize);
+    FileCopier(const Item& source, const OpenFolder& folder, std::string diskName, char* buffer, size_t bufferSize);
 
     OSErr copy();
     // The way of copy() on file systems without unnamed files: the data goes
@@ -23,14 +24,14 @@ public:
     OSErr copyThroughTemporaryName();
 
 private:
-    std::string destinationPath() const;
+    int openSource() const;
     OSErr fill(int from, int to);
     OSErr linkUnnamed(int descriptor);
     OSErr copyThroughTemporaryName(int from);
     OSErr copyLink();
 
     const Item& source_;
-    std::string folderPath_;
+    const OpenFolder& folder_;
     std::string diskName_;
     char* buffer_;
     size_t bufferSize_;

@@ -1,5 +1,6 @@
 // FileCopy: one file into a folder, with an optional room check first.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
@@ -14,28 +15,28 @@ using namespace platform;
 
 namespace {
 
-// The host path of the destination folder: dirID itself when no partial path
-// is given, which needs no lookup beyond checking that the folder is still there.
-OSErr destinationFolder(SInt16 vRefNum, long dirID, ConstStr255Param partialPath, std::string* folderPath)
+// The destination folder held open: dirID itself when no partial path is
+// given, else the folder the path names.
+OSErr destinationFolder(SInt16 vRefNum, long dirID, ConstStr255Param partialPath, OpenFolder* folder)
 {
     if (!partialPath || partialPath[0] == 0)
-        return VolumeTable::shared().folderPath(vRefNum, dirID, folderPath);
-    Item folder;
-    OSErr err = locateItem(vRefNum, dirID, partialPath, &folder);
-    if (err == fnfErr || (err == noErr && !folder.isFolder()))
+        return VolumeTable::shared().openFolder(vRefNum, dirID, folder);
+    Item found;
+    OSErr err = locateItem(vRefNum, dirID, partialPath, &found);
+    if (err == fnfErr || (err == noErr && !found.isFolder()))
         return dirNFErr;
-    if (err == noErr)
-        *folderPath = folder.path;
-    return err;
+    if (err != noErr)
+        return err;
+    return VolumeTable::shared().openFolder(found.vRefNum, folderIdOf(found), folder);
 }
 
 // Whether the destination's file system has room for both forks, counted in
 // its own blocks. A file system that reports no size at all (ramfs) has no
 // limit to check.
-bool hasRoomFor(const std::string& folderPath, SInt64 dataLength, SInt64 resourceLength)
+bool hasRoomFor(const OpenFolder& folder, SInt64 dataLength, SInt64 resourceLength)
 {
     struct statvfs volume {};
-    if (statvfs(folderPath.c_str(), &volume) != 0 || volume.f_frsize == 0 || volume.f_blocks == 0)
+    if (fstatvfs(folder.handle, &volume) != 0 || volume.f_frsize == 0 || volume.f_blocks == 0)
         return true;
     auto blocks = [&](SInt64 length) { return (UInt64(length) + volume.f_frsize - 1) / volume.f_frsize; };
     return blocks(dataLength) + blocks(resourceLength) <= UInt64(volume.f_bavail);
@@ -53,8 +54,8 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
         return err;
     if (source.isFolder())
         return fnfErr;
-    std::string folderPath;
-    err = destinationFolder(dstVRefNum, dstDirID, dstPathname, &folderPath);
+    OpenFolder folder;
+    err = destinationFolder(dstVRefNum, dstDirID, dstPathname, &folder);
     if (err != noErr)
         return err;
 
@@ -67,15 +68,18 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
     // copy fails, to report it ahead of any other failure.
     OSErr result = noErr;
     if (preflight && !source.isLink() &&
-        !hasRoomFor(folderPath, SInt64(source.info.st_size), attributeSize(source.path, kResourceForkAttribute))) {
+        !hasRoomFor(folder, SInt64(source.info.st_size),
+                    attributeSize(source.atFolder(), source.atName(), kResourceForkAttribute))) {
         result = dskFulErr;
     } else {
-        FileCopier copier(source, folderPath, diskName, static_cast<char*>(copyBufferPtr),
+        FileCopier copier(source, folder, diskName, static_cast<char*>(copyBufferPtr),
                           copyBufferSize > 0 ? size_t(copyBufferSize) : 0);
         result = copier.copy();
     }
+    if (result == noErr || result == dupFNErr)
+        return result;
     struct stat existing {};
-    if (result != noErr && result != dupFNErr && lstat(childPathOf(folderPath, diskName).c_str(), &existing) == 0)
+    if (fstatat(folder.handle, diskName.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return dupFNErr;
-    return result;
+    return VolumeTable::shared().checkFolder(folder) != noErr ? OSErr(dirNFErr) : result;
 }

@@ -1,9 +1,12 @@
 #include "files/FinderMetadata.h"
 
+#include <fcntl.h>
 #include <sys/xattr.h>
 
 #include <cerrno>
 #include <string_view>
+
+#include "files/AttributeCalls.h"
 
 namespace platform {
 
@@ -57,10 +60,15 @@ MacAttributes attributesNamedIn(const std::optional<std::string>& names)
 
 } // namespace
 
-MacAttributes macAttributesOf(const std::string& path)
+MacAttributes macAttributesOf(int folder, const char* name)
 {
     return attributesNamedIn(
-        readGrowing([&](char* buffer, size_t size) { return llistxattr(path.c_str(), buffer, size); }));
+        readGrowing([&](char* buffer, size_t size) { return listAttributesAt(folder, name, buffer, size); }));
+}
+
+MacAttributes macAttributesOf(const std::string& path)
+{
+    return macAttributesOf(AT_FDCWD, path.c_str());
 }
 
 MacAttributes macAttributesOf(int descriptor)
@@ -69,9 +77,15 @@ MacAttributes macAttributesOf(int descriptor)
         readGrowing([&](char* buffer, size_t size) { return flistxattr(descriptor, buffer, size); }));
 }
 
+std::optional<std::string> readAttribute(int folder, const char* name, const char* attribute)
+{
+    return readGrowing(
+        [&](char* buffer, size_t size) { return getAttributeAt(folder, name, attribute, buffer, size); });
+}
+
 std::optional<std::string> readAttribute(const std::string& path, const char* name)
 {
-    return readGrowing([&](char* buffer, size_t size) { return lgetxattr(path.c_str(), name, buffer, size); });
+    return readAttribute(AT_FDCWD, path.c_str(), name);
 }
 
 std::optional<std::string> readAttribute(int descriptor, const char* name)
@@ -79,39 +93,71 @@ std::optional<std::string> readAttribute(int descriptor, const char* name)
     return readGrowing([&](char* buffer, size_t size) { return fgetxattr(descriptor, name, buffer, size); });
 }
 
-int writeAttribute(const std::string& path, const char* name, const std::string& value)
+int writeAttribute(int folder, const char* name, const char* attribute, const std::string& value)
 {
-    return lsetxattr(path.c_str(), name, value.data(), value.size(), 0) == 0 ? 0 : errno;
+    return setAttributeAt(folder, name, attribute, value.data(), value.size()) == 0 ? 0 : errno;
 }
 
-int removeAttribute(const std::string& path, const char* name)
+int writeAttribute(const std::string& path, const char* name, const std::string& value)
 {
-    if (lremovexattr(path.c_str(), name) == 0 || errno == ENODATA)
+    return writeAttribute(AT_FDCWD, path.c_str(), name, value);
+}
+
+int removeAttribute(int folder, const char* name, const char* attribute)
+{
+    if (removeAttributeAt(folder, name, attribute) == 0 || errno == ENODATA)
         return 0;
     return errno;
 }
 
-SInt64 attributeSize(const std::string& path, const char* name)
+int removeAttribute(const std::string& path, const char* name)
 {
-    ssize_t size = lgetxattr(path.c_str(), name, nullptr, 0);
+    return removeAttribute(AT_FDCWD, path.c_str(), name);
+}
+
+SInt64 attributeSize(int folder, const char* name, const char* attribute)
+{
+    ssize_t size = getAttributeAt(folder, name, attribute, nullptr, 0);
     return size < 0 ? 0 : SInt64(size);
 }
 
-std::string finderInfoBytes(const std::string& path)
+SInt64 attributeSize(const std::string& path, const char* name)
 {
-    std::string bytes = readAttribute(path, kFinderInfoAttribute).value_or(std::string());
+    return attributeSize(AT_FDCWD, path.c_str(), name);
+}
+
+std::string finderInfoBytes(int folder, const char* name)
+{
+    std::string bytes = readAttribute(folder, name, kFinderInfoAttribute).value_or(std::string());
     bytes.resize(kFinderInfoSize, '\0');
     return bytes;
 }
 
+std::string finderInfoBytes(const std::string& path)
+{
+    return finderInfoBytes(AT_FDCWD, path.c_str());
+}
+
+bool isLocked(int folder, const char* name)
+{
+    return readAttribute(folder, name, kLockedAttribute).has_value();
+}
+
 bool isLocked(const std::string& path)
 {
-    return readAttribute(path, kLockedAttribute).has_value();
+    return isLocked(AT_FDCWD, path.c_str());
+}
+
+int setLocked(int folder, const char* name, bool locked)
+{
+    if (locked)
+        return writeAttribute(folder, name, kLockedAttribute, "1");
+    return removeAttribute(folder, name, kLockedAttribute);
 }
 
 int setLocked(const std::string& path, bool locked)
 {
-    return locked ? writeAttribute(path, kLockedAttribute, "1") : removeAttribute(path, kLockedAttribute);
+    return setLocked(AT_FDCWD, path.c_str(), locked);
 }
 
 namespace {

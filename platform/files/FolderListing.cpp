@@ -1,13 +1,16 @@
 #include "files/FolderListing.h"
 
 #include <dirent.h>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "files/HostErrors.h"
 
@@ -15,71 +18,68 @@ namespace platform {
 
 namespace {
 
-struct Listing {
-    ino_t inode = 0;
-    struct timespec modified {};
-    struct timespec changed {};
-    std::vector<std::string> names;
-};
+using Names = std::vector<std::string>;
 
 constexpr size_t kKeptListings = 64;
 
-bool sameTime(const struct timespec& a, const struct timespec& b)
+// The sorted names of an open folder stream, which is closed. 0 or an errno.
+int readNames(DIR* folder, Names* names)
 {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-OSErr listFolder(const std::string& folderPath, const struct stat& info, bool fresh,
-                 const std::vector<std::string>** names)
-{
-    static std::map<std::string, Listing> kept;
-    if (!S_ISDIR(info.st_mode))
-        return dirNFErr;
-    auto found = kept.find(folderPath);
-    if (!fresh && found != kept.end() && found->second.inode == info.st_ino &&
-        sameTime(found->second.modified, info.st_mtim) && sameTime(found->second.changed, info.st_ctim)) {
-        *names = &found->second.names;
-        return noErr;
-    }
-    DIR* folder = opendir(folderPath.c_str());
-    if (!folder)
-        return macErrorOf(errno);
-    Listing listing{info.st_ino, info.st_mtim, info.st_ctim, {}};
+    names->clear();
+    errno = 0;
     while (dirent* entry = readdir(folder)) {
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            listing.names.emplace_back(entry->d_name);
+            names->emplace_back(entry->d_name);
     }
+    int error = errno;
     closedir(folder);
-    std::sort(listing.names.begin(), listing.names.end());
-    if (kept.size() >= kKeptListings)
-        kept.clear();
-    auto& stored = kept[folderPath] = std::move(listing);
-    *names = &stored.names;
-    return noErr;
+    std::sort(names->begin(), names->end());
+    return error;
+}
+
+// The names in the folder name inside folder, never through a symbolic link.
+int listFolder(int folder, const char* name, Names* names)
+{
+    int descriptor = openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    DIR* stream = fdopendir(descriptor);
+    if (!stream) {
+        int error = errno;
+        close(descriptor);
+        return error;
+    }
+    return readNames(stream, names);
 }
 
 } // namespace
 
-OSErr folderItemName(const std::string& folderPath, const struct stat& folderStatus, SInt16 index,
-                     std::string* diskName)
+OSErr folderItemName(const OpenFolder& folder, SInt16 index, bool fresh, std::string* diskName)
 {
-    const std::vector<std::string>* names = nullptr;
-    OSErr err = listFolder(folderPath, folderStatus, index == 1, &names);
-    if (err != noErr)
-        return err;
-    if (index < 1 || size_t(index) > names->size())
+    static std::map<std::pair<dev_t, ino_t>, Names> kept;
+    std::pair<dev_t, ino_t> key{folder.device, folder.inode};
+    auto found = kept.find(key);
+    if (fresh || found == kept.end()) {
+        Names names;
+        if (int error = listFolder(folder.handle, ".", &names))
+            return macErrorOf(error);
+        if (found == kept.end() && kept.size() >= kKeptListings)
+            kept.clear();
+        found = kept.insert_or_assign(key, std::move(names)).first;
+    }
+    const Names& names = found->second;
+    if (index < 1 || size_t(index) > names.size())
         return fnfErr;
-    *diskName = (*names)[size_t(index) - 1];
+    *diskName = names[size_t(index) - 1];
     return noErr;
 }
 
-UInt16 folderItemCount(const std::string& folderPath)
+UInt16 folderItemCount(int folder, const char* name)
 {
-    struct stat info {};
-    const std::vector<std::string>* names = nullptr;
-    if (lstat(folderPath.c_str(), &info) != 0 || listFolder(folderPath, info, true, &names) != noErr)
+    Names names;
+    if (listFolder(folder, name, &names) != 0)
         return 0;
-    return UInt16(std::min<size_t>(names->size(), std::numeric_limits<UInt16>::max()));
+    return UInt16(std::min<size_t>(names.size(), std::numeric_limits<UInt16>::max()));
 }
 
 } // namespace platform

@@ -17,12 +17,10 @@ struct timespec timeOf(const struct statx_timestamp& stamp)
     return time;
 }
 
-} // namespace
-
-int hostStatusOf(int folder, const char* path, HostStatus* status)
+int statusOf(int folder, const char* path, int flags, HostStatus* status)
 {
     struct statx found {};
-    if (statx(folder, path, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &found) != 0)
+    if (statx(folder, path, flags | AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &found) != 0)
         return errno;
     struct stat& info = status->info;
     info = {};
@@ -43,6 +41,18 @@ int hostStatusOf(int folder, const char* path, HostStatus* status)
     if (found.stx_mask & STATX_BTIME)
         status->birth = timeOf(found.stx_btime);
     return 0;
+}
+
+} // namespace
+
+int hostStatusOf(int folder, const char* path, HostStatus* status)
+{
+    return statusOf(folder, path, 0, status);
+}
+
+int hostStatusOfHandle(int handle, HostStatus* status)
+{
+    return statusOf(handle, "", AT_EMPTY_PATH, status);
 }
 
 int hostStatusOf(const std::string& path, HostStatus* status)

@@ -18,5 +18,7 @@ struct HostStatus {
 // folder for AT_FDCWD.
 int hostStatusOf(int folder, const char* path, HostStatus* status);
 int hostStatusOf(const std::string& path, HostStatus* status);
+// The status of the item an open descriptor or handle refers to.
+int hostStatusOfHandle(int handle, HostStatus* status);
 
 } // namespace platform

@@ -61,6 +61,29 @@ Item folderItem(const Volume& volume, const Position& folder)
     return item;
 }
 
+// A named item inside the folder dirID, reached through the folder's handle.
+OSErr locateInFolder(SInt16 vRefNum, long dirID, const std::string& macName, Item* item)
+{
+    if (!isValidMacName(macName))
+        return bdNamErr;
+    VolumeTable& table = VolumeTable::shared();
+    OpenFolder folder;
+    OSErr err = table.openFolder(vRefNum, dirID, &folder);
+    if (err != noErr)
+        return err;
+    Item found;
+    found.vRefNum = folder.vRefNum;
+    found.parID = folder.dirID;
+    found.macName = macName;
+    found.diskName = diskNameOf(macName);
+    found.folderHandle = folder.handle;
+    found.path = childPathOf(folder.path, found.diskName);
+    if (readStatus(&found) != 0 && table.checkFolder(folder) != noErr)
+        return dirNFErr;
+    *item = std::move(found);
+    return item->exists ? OSErr(noErr) : OSErr(fnfErr);
+}
+
 } // namespace
 
 OSErr locateItem(SInt16 vRefNum, long dirID, ConstStr255Param name, Item* item)
@@ -78,6 +101,8 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
     std::vector<std::string> steps = stepsOf(partialPath, &fullPath);
     if (fullPath)
         return bdNamErr;
+    if (steps.size() == 1 && !steps[0].empty() && dirID != fsRtParID)
+        return locateInFolder(volume->vRefNum, dirID, steps[0], item);
 
     Position at;
     if (dirID == fsRtParID) {
@@ -106,6 +131,8 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
         }
         if (!isValidMacName(step))
             return bdNamErr;
+        if (last && !at.path.empty())
+            return at.dirID == 0 ? OSErr(dirNFErr) : locateInFolder(volume->vRefNum, at.dirID, step, item);
         std::string child;
         if (at.path.empty()) {
             // Inside the root's parent only the volume itself can be named.
@@ -120,7 +147,7 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
         readStatus(&found);
         if (last) {
             found.vRefNum = volume->vRefNum;
-            found.parID = child == volume->root ? long(fsRtParID) : at.dirID;
+            found.parID = fsRtParID;
             found.macName = step;
             *item = std::move(found);
             return item->exists ? OSErr(noErr) : OSErr(fnfErr);
@@ -139,7 +166,7 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
 
 int readStatus(Item* item)
 {
-    return readStatus(AT_FDCWD, item->path.c_str(), item);
+    return readStatus(item->atFolder(), item->atName(), item);
 }
 
 int readStatus(int folder, const char* diskName, Item* item)

@@ -8,6 +8,7 @@
 // bdNamErr. Only real folders are entered; a symbolic link is an item, never
 // a folder on the way.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <optional>
@@ -24,12 +25,20 @@ struct Item {
     long parID = 0;         // folder that holds the item (fsRtParID for a volume root)
     std::string macName;    // the item's Mac name (a volume root: the volume name)
     std::string path;       // host path
+    // An item inside a folder is reached by its disk name through the
+    // folder's handle, held by the volume table until the next File Manager
+    // call; a volume root or a folder named by itself only by its path.
+    int folderHandle = -1;
+    std::string diskName;
     bool exists = false;
-    struct stat info {};    // lstat of path when it exists
+    struct stat info {};    // its status (a symbolic link's own) when it exists
     std::optional<struct timespec> birth; // its birth time, where the file system keeps one
 
     bool isFolder() const { return exists && S_ISDIR(info.st_mode); }
     bool isLink() const { return exists && S_ISLNK(info.st_mode); }
+    // The folder and name for the host's *at calls.
+    int atFolder() const { return folderHandle >= 0 ? folderHandle : AT_FDCWD; }
+    const char* atName() const { return folderHandle >= 0 ? diskName.c_str() : path.c_str(); }
 };
 
 // noErr for an existing item; fnfErr with a complete item for a missing last
@@ -38,8 +47,7 @@ struct Item {
 OSErr locateItem(SInt16 vRefNum, long dirID, ConstStr255Param name, Item* item);
 OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Item* item);
 
-// Reads the item's status afresh from its path: sets exists, info and birth.
-// 0 or an errno.
+// Reads the item's status afresh: sets exists, info and birth. 0 or an errno.
 int readStatus(Item* item);
 // The same for an item named relative to an open host folder.
 int readStatus(int folder, const char* diskName, Item* item);

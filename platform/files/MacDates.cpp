@@ -39,10 +39,15 @@ UInt32 modificationDateOf(const struct stat& info)
     return macDateOf(info.st_mtim);
 }
 
-int setModificationDate(const std::string& path, UInt32 macDate)
+int setModificationDate(int folder, const char* name, UInt32 macDate)
 {
     struct timespec times[2] = {{0, UTIME_OMIT}, hostTimeOf(macDate)};
-    return utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
+    return utimensat(folder, name, times, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
+}
+
+int setModificationDate(const std::string& path, UInt32 macDate)
+{
+    return setModificationDate(AT_FDCWD, path.c_str(), macDate);
 }
 
 } // namespace platform

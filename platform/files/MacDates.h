@@ -17,7 +17,9 @@ struct timespec hostTimeOf(UInt32 macDate);
 // modification date.
 UInt32 creationDateOf(const std::optional<struct timespec>& birth, const struct stat& info);
 UInt32 modificationDateOf(const struct stat& info);
-// 0 or an errno; never follows a symbolic link.
+// 0 or an errno; never follows a symbolic link. The item is named inside an
+// open folder, or by its path.
+int setModificationDate(int folder, const char* name, UInt32 macDate);
 int setModificationDate(const std::string& path, UInt32 macDate);
 
 } // namespace platform

@@ -93,10 +93,10 @@ OSErr DTCopyComment(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, 
     OSErr err = locateBoth(srcVRefNum, srcDirID, srcName, dstVRefNum, dstDirID, dstName, &source, &destination);
     if (err != noErr)
         return err;
-    auto comment = readAttribute(source.path, kFinderCommentAttribute);
+    auto comment = readAttribute(source.atFolder(), source.atName(), kFinderCommentAttribute);
     if (!comment)
         return fnfErr;
-    int hostError = writeAttribute(destination.path, kFinderCommentAttribute, *comment);
+    int hostError = writeAttribute(destination.atFolder(), destination.atName(), kFinderCommentAttribute, *comment);
     return hostError ? macErrorOf(hostError) : OSErr(noErr);
 }
 
@@ -112,15 +112,16 @@ OSErr CopyFileMgrAttributes(SInt16 srcVRefNum, long srcDirID, ConstStr255Param s
     OSErr err = locateBoth(srcVRefNum, srcDirID, srcName, dstVRefNum, dstDirID, dstName, &source, &destination);
     if (err != noErr)
         return err;
-    auto finderInfo = readAttribute(source.path, kFinderInfoAttribute);
+    auto finderInfo = readAttribute(source.atFolder(), source.atName(), kFinderInfoAttribute);
     if (finderInfo)
-        writeAttribute(destination.path, kFinderInfoAttribute, *finderInfo);
+        writeAttribute(destination.atFolder(), destination.atName(), kFinderInfoAttribute, *finderInfo);
     else
-        removeAttribute(destination.path, kFinderInfoAttribute);
-    int hostError = setModificationDate(destination.path, modificationDateOf(source.info));
+        removeAttribute(destination.atFolder(), destination.atName(), kFinderInfoAttribute);
+    int hostError = setModificationDate(destination.atFolder(), destination.atName(), modificationDateOf(source.info));
     if (hostError)
         return macErrorOf(hostError);
     if (copyLockBit && !destination.isLink())
-        setLocked(destination.path, !source.isLink() && isLocked(source.path));
+        setLocked(destination.atFolder(), destination.atName(),
+                  !source.isLink() && isLocked(source.atFolder(), source.atName()));
     return noErr;
 }

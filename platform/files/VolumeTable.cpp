@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/Environment.h"
@@ -48,6 +50,19 @@ bool sameTime(const std::optional<struct timespec>& a, const std::optional<struc
     if (!a || !b)
         return !a && !b;
     return a->tv_sec == b->tv_sec && a->tv_nsec == b->tv_nsec;
+}
+
+// The present path of a folder held open; empty once it has been deleted.
+std::string currentPathOf(int handle)
+{
+    HostStatus status;
+    if (hostStatusOfHandle(handle, &status) != 0 || status.info.st_nlink == 0)
+        return {};
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", handle);
+    char path[PATH_MAX];
+    ssize_t length = readlink(link, path, sizeof path);
+    return length > 0 && size_t(length) < sizeof path ? std::string(path, size_t(length)) : std::string();
 }
 
 } // namespace
@@ -96,6 +111,7 @@ void VolumeTable::refreshStartupVolume()
         volumes_[0] = startup;
     folders_.erase(-1);
     idByPath_.erase(-1);
+    handles_.forgetVolume(-1);
 }
 
 const Volume& VolumeTable::startupVolume()
@@ -176,14 +192,12 @@ long VolumeTable::parentIdOf(const Volume& volume, const std::string& path)
     return idOf(volume, parent, status.info.st_ino, status.birth);
 }
 
-OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path, struct stat* status)
+OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path)
 {
     const Volume* found = volume(vRefNum);
     if (!found || found->root.empty())
         return nsvErr;
     if (dirID == fsRtDirID || dirID == 0) {
-        if (status && lstat(found->root.c_str(), status) != 0)
-            return dirNFErr;
         *path = found->root;
         return noErr;
     }
@@ -194,13 +208,80 @@ OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path, str
     if (folder == folders->second.end())
         return dirNFErr;
     HostStatus now;
-    if (hostStatusOf(folder->second.path, &now) != 0 || !S_ISDIR(now.info.st_mode) ||
-        now.info.st_ino != folder->second.inode || !sameTime(now.birth, folder->second.birth))
+    bool atPath = hostStatusOf(folder->second.path, &now) == 0 && S_ISDIR(now.info.st_mode) &&
+                  now.info.st_ino == folder->second.inode && sameTime(now.birth, folder->second.birth);
+    if (!atPath && !followMovedFolder(*found, dirID, folder->second))
         return dirNFErr;
     *path = folder->second.path;
-    if (status)
-        *status = now.info;
     return noErr;
+}
+
+// A held folder no longer at its recorded path has been renamed or moved;
+// its new path is read back from its handle. False when it is not held, has
+// been deleted or has left the volume.
+bool VolumeTable::followMovedFolder(const Volume& volume, long dirID, Folder& folder)
+{
+    const FolderHandles::Held* held = handles_.find(volume.vRefNum, dirID);
+    if (!held)
+        return false;
+    std::string moved = currentPathOf(held->handle);
+    if (moved.empty() || moved == volume.root || !isInside(moved, volume.root)) {
+        handles_.forget(volume.vRefNum, dirID);
+        return false;
+    }
+    auto& ids = idByPath_[volume.vRefNum];
+    auto old = ids.find(folder.path);
+    if (old != ids.end() && old->second == dirID)
+        ids.erase(old);
+    folder.path = moved;
+    ids[folder.path] = dirID;
+    return true;
+}
+
+OSErr VolumeTable::openFolder(SInt16 vRefNum, long dirID, OpenFolder* open)
+{
+    const Volume* found = volume(vRefNum);
+    if (!found || found->root.empty())
+        return nsvErr;
+    if (dirID == 0)
+        dirID = fsRtDirID;
+    const Folder* record = nullptr;
+    if (dirID != fsRtDirID) {
+        auto folders = folders_.find(found->vRefNum);
+        if (folders == folders_.end() || !folders->second.count(dirID))
+            return dirNFErr;
+        record = &folders->second.at(dirID);
+    }
+    open->vRefNum = found->vRefNum;
+    open->dirID = dirID;
+    open->path = record ? record->path : found->root;
+    const FolderHandles::Held* held = handles_.find(found->vRefNum, dirID);
+    if (!held) {
+        int handle = ::open(open->path.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (handle < 0)
+            return dirNFErr;
+        HostStatus status;
+        if (hostStatusOfHandle(handle, &status) != 0 ||
+            (record && (status.info.st_ino != record->inode || !sameTime(status.birth, record->birth)))) {
+            close(handle);
+            return dirNFErr;
+        }
+        handles_.keep(found->vRefNum, dirID, {handle, status.info.st_dev, status.info.st_ino});
+        held = handles_.find(found->vRefNum, dirID);
+    }
+    open->handle = held->handle;
+    open->device = held->device;
+    open->inode = held->inode;
+    return noErr;
+}
+
+OSErr VolumeTable::checkFolder(const OpenFolder& folder)
+{
+    HostStatus now;
+    if (hostStatusOfHandle(folder.handle, &now) == 0 && now.info.st_nlink > 0)
+        return noErr;
+    handles_.forget(folder.vRefNum, folder.dirID);
+    return dirNFErr;
 }
 
 } // namespace platform

@@ -7,7 +7,10 @@
 // parent; every other folder gets the next number of one counter the first
 // time it is met, remembered by host path together with its inode, so an ID
 // stays valid for the process and a folder deleted and made anew under the
-// same name gets a new ID. The File Manager runs on one OS thread.
+// same name gets a new ID. While the table holds a folder open (the most
+// recently used ones, see FolderHandles), its ID follows it when another
+// program renames or moves it within the volume. The File Manager runs on
+// one OS thread.
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -19,6 +22,7 @@
 #include <deque>
 
 #include "core/MacTypes.h"
+#include "files/FolderHandles.h"
 #include "files/Files.h"
 
 namespace platform {
@@ -28,6 +32,16 @@ struct Volume {
     dev_t device = 0;
     std::string root; // canonical host path, "/" for the host root
     std::string name;
+};
+
+// A folder held open, for reaching the items inside it by name.
+struct OpenFolder {
+    SInt16 vRefNum = 0;
+    long dirID = 0;   // fsRtDirID for the volume's root
+    int handle = -1;  // O_PATH descriptor owned by the table; valid until the next File Manager call
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string path; // host path as last known
 };
 
 class VolumeTable {
@@ -43,8 +57,13 @@ public:
     OSErr locate(const std::string& hostPath, SInt16* vRefNum, long* dirID);
     // The host path of the folder dirID (0 and 2 the root); dirNFErr for an
     // unknown or vanished folder, nsvErr for an unknown volume.
-    // status, when given, receives the folder's status as checked.
-    OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path, struct stat* status = nullptr);
+    OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path);
+    // The folder dirID (0 and 2 the root) held open. A folder already held
+    // is not looked at again: a deleted one shows when an item inside it is
+    // reached, and checkFolder then tells.
+    OSErr openFolder(SInt16 vRefNum, long dirID, OpenFolder* folder);
+    // noErr while the open folder still exists; dirNFErr once it is deleted.
+    OSErr checkFolder(const OpenFolder& folder);
     // The directory ID of a canonical folder path on the given volume, by
     // the folder's inode and birth time.
     long idOf(const Volume& volume, const std::string& path, ino_t inode, const std::optional<struct timespec>& birth);
@@ -62,12 +81,14 @@ private:
     VolumeTable() = default;
     const Volume& volumeForFolder(const std::string& canonicalPath, dev_t device);
     void refreshStartupVolume();
+    bool followMovedFolder(const Volume& volume, long dirID, Folder& folder);
 
     std::string rootSetting_; // PLATFORM_ROOT as last read, before it was made canonical
     std::deque<Volume> volumes_;                           // index i holds vRefNum -(i + 1)
     std::map<SInt16, std::map<long, Folder>> folders_;     // vRefNum -> ID -> folder
     std::map<SInt16, std::map<std::string, long>> idByPath_;
     long nextID_ = 100;
+    FolderHandles handles_;
 };
 
 // "a/b" parent of a canonical path ("/" for "/x").

@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "FileTestSupport.h"
 #include "files/Files.h"
@@ -334,25 +336,91 @@ TEST_F(FileManagerTest, CatalogInfoByNameIndexAndOfTheFolderItself)
     EXPECT_EQ(self.ioDrNmFls, 3);
 }
 
-TEST_F(FileManagerTest, IndexedCatalogInfoSeesAnItemAddedBehindAModificationTimeSetBack)
+// Another program changes a folder while it is read by index.
+TEST_F(FileManagerTest, IndexedCatalogInfoFollowsAFolderChangedMeanwhile)
 {
     std::string folder = root / "Contents/MacOS";
     filetest::writeFile(folder + "/a", "");
     filetest::writeFile(folder + "/c", "");
-    Str255 name{};
-    CInfoPBRec pb = catInfo(name, macOSDir, 1);
-    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
-    struct stat before {};
-    ASSERT_EQ(stat(folder.c_str(), &before), 0);
-
-    usleep(10000);
+    auto nameAt = [&](long dirID, SInt16 index) {
+        Str255 name{};
+        CInfoPBRec pb = catInfo(name, dirID, index);
+        OSErr err = PBGetCatInfoSync(&pb);
+        return err == noErr ? filetest::text(name) : "error " + std::to_string(err);
+    };
+    EXPECT_EQ(nameAt(macOSDir, 1), "a");
+    ASSERT_EQ(unlink((folder + "/c").c_str()), 0);
     filetest::writeFile(folder + "/b", "");
-    struct timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
-    ASSERT_EQ(utimensat(AT_FDCWD, folder.c_str(), times, 0), 0);
+    filetest::writeFile(folder + "/d", "");
+    EXPECT_EQ(nameAt(macOSDir, 2), "b") << "c has gone: the folder is read again";
+    filetest::writeFile(folder + "/e", "");
+    EXPECT_EQ(nameAt(macOSDir, 3), "d");
+    EXPECT_EQ(nameAt(macOSDir, 4), "e") << "past the end of its listing the folder is read again";
+    EXPECT_EQ(nameAt(macOSDir, 5), "error -43");
 
-    pb = catInfo(name, macOSDir, 2);
+    ASSERT_EQ(mkdir((folder + "/Sub").c_str(), 0777), 0);
+    filetest::writeFile(folder + "/Sub/x", "");
+    filetest::writeFile(folder + "/Sub/y", "");
+    long sub = dirIDOf(folder + "/Sub");
+    EXPECT_EQ(nameAt(sub, 1), "x");
+    std::filesystem::remove_all(folder + "/Sub");
+    EXPECT_EQ(nameAt(sub, 2), "error -120") << "the folder itself has gone";
+    EXPECT_EQ(nameAt(sub, 1), "error -120");
+}
+
+// A folder held open that another program renames keeps its ID; once it is
+// deleted the ID is gone, even where a new folder takes its old name.
+TEST_F(FileManagerTest, AFolderRenamedByAnotherProgramKeepsItsID)
+{
+    std::string folder = root / "Contents/MacOS";
+    ASSERT_EQ(mkdir((folder + "/Old").c_str(), 0777), 0);
+    filetest::writeFile(folder + "/Old/inside", "x");
+    long id = dirIDOf(folder + "/Old");
+    Str255 name{};
+    CInfoPBRec pb = catInfo(name, id, 1);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
-    EXPECT_EQ(filetest::text(name), "b");
+
+    ASSERT_EQ(rename((folder + "/Old").c_str(), (folder + "/New").c_str()), 0);
+    EXPECT_EQ(platform::folderPath(vRefNum, id), folder + "/New");
+    long created = 0;
+    EXPECT_EQ(DirCreate(vRefNum, id, Pascal("Made"), &created), noErr);
+    EXPECT_TRUE(filetest::exists(folder + "/New/Made"));
+    pb = catInfo(name, id, 1);
+    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
+    EXPECT_EQ(filetest::text(name), "Made");
+
+    std::filesystem::remove_all(folder + "/New");
+    ASSERT_EQ(mkdir((folder + "/New").c_str(), 0777), 0);
+    EXPECT_EQ(platform::folderPath(vRefNum, id), "");
+    EXPECT_EQ(DirCreate(vRefNum, id, Pascal("Made"), &created), dirNFErr);
+    EXPECT_NE(dirIDOf(folder + "/New"), id);
+}
+
+// More folders in use than are held open: one closed to make room is opened
+// again by its path, and only if the folder there is still the same one.
+TEST_F(FileManagerTest, FoldersBeyondThoseHeldOpenAreOpenedAgainByPath)
+{
+    std::string folder = root / "Contents/MacOS";
+    std::vector<long> ids;
+    for (int i = 0; i < 100; ++i) {
+        std::string sub = folder + "/F" + std::to_string(i);
+        ASSERT_EQ(mkdir(sub.c_str(), 0777), 0);
+        filetest::writeFile(sub + "/file" + std::to_string(i), "");
+        ids.push_back(dirIDOf(sub));
+    }
+    auto firstName = [&](long dirID) {
+        Str255 name{};
+        CInfoPBRec pb = catInfo(name, dirID, 1);
+        OSErr err = PBGetCatInfoSync(&pb);
+        return err == noErr ? filetest::text(name) : "error " + std::to_string(err);
+    };
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(firstName(ids[size_t(i)]), "file" + std::to_string(i));
+
+    EXPECT_EQ(firstName(ids[0]), "file0");
+    std::filesystem::remove_all(folder + "/F1");
+    ASSERT_EQ(mkdir((folder + "/F1").c_str(), 0777), 0);
+    EXPECT_EQ(firstName(ids[1]), "error -120") << "a new folder of the old name is not the folder of the ID";
 }
 
 TEST_F(FileManagerTest, SetCatInfoWritesFinderInfoAndModificationDate)

@@ -15,6 +15,7 @@
 
 #include "FileTestSupport.h"
 #include "files/FileCopier.h"
+#include "files/VolumeTable.h"
 #include "files/Files.h"
 #include "files/Folders.h"
 #include "files/MoreFiles.h"
@@ -155,11 +156,13 @@ TEST_F(MoreFilesTest, CopyThroughATemporaryNameLeavesOnlyTheCopy)
     filetest::writeFile(root / "dst/taken", "old");
     platform::Item source;
     ASSERT_EQ(platform::locateItem(-1, srcDir, std::string("file"), &source), noErr);
+    platform::OpenFolder destination;
+    ASSERT_EQ(platform::VolumeTable::shared().openFolder(-1, dstDir, &destination), noErr);
 
-    EXPECT_EQ(platform::FileCopier(source, root / "dst", "file", nullptr, 0).copyThroughTemporaryName(), noErr);
+    EXPECT_EQ(platform::FileCopier(source, destination, "file", nullptr, 0).copyThroughTemporaryName(), noErr);
     EXPECT_EQ(filetest::readFile(root / "dst/file"), "contents");
     EXPECT_EQ(attribute(root / "dst/file", "user.com.apple.FinderComment"), "note");
-    EXPECT_EQ(platform::FileCopier(source, root / "dst", "taken", nullptr, 0).copyThroughTemporaryName(), dupFNErr);
+    EXPECT_EQ(platform::FileCopier(source, destination, "taken", nullptr, 0).copyThroughTemporaryName(), dupFNErr);
     EXPECT_EQ(filetest::readFile(root / "dst/taken"), "old");
     std::vector<std::string> names = namesIn(root / "dst");
     std::sort(names.begin(), names.end());
