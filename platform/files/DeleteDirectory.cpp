@@ -81,12 +81,12 @@ OSErr DeleteDirectory(SInt16 vRefNum, long dirID, ConstStr255Param name)
         return dirNFErr;
     if (item.parID == fsRtParID)
         return fBsyErr;
-    int folder = open(item.path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int folder = openat(item.atFolder(), item.atName(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
         return macErrorOf(errno, HostOperation::remove);
     err = deleteContents(folder);
     close(folder);
-    if (err == noErr && rmdir(item.path.c_str()) != 0)
+    if (err == noErr && unlinkat(item.atFolder(), item.atName(), AT_REMOVEDIR) != 0)
         err = errno == EEXIST ? OSErr(fBsyErr) : macErrorOf(errno, HostOperation::remove);
     return err;
 }

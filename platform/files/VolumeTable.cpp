@@ -52,17 +52,23 @@ bool sameTime(const std::optional<struct timespec>& a, const std::optional<struc
     return a->tv_sec == b->tv_sec && a->tv_nsec == b->tv_nsec;
 }
 
+// The path of the item an open handle refers to, as the kernel knows it.
+std::string pathOfHandle(int handle)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", handle);
+    char path[PATH_MAX];
+    ssize_t length = readlink(link, path, sizeof path);
+    return length > 0 && size_t(length) < sizeof path ? std::string(path, size_t(length)) : std::string();
+}
+
 // The present path of a folder held open; empty once it has been deleted.
 std::string currentPathOf(int handle)
 {
     HostStatus status;
     if (hostStatusOfHandle(handle, &status) != 0 || status.info.st_nlink == 0)
         return {};
-    char link[64];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", handle);
-    char path[PATH_MAX];
-    ssize_t length = readlink(link, path, sizeof path);
-    return length > 0 && size_t(length) < sizeof path ? std::string(path, size_t(length)) : std::string();
+    return pathOfHandle(handle);
 }
 
 } // namespace
@@ -146,19 +152,31 @@ const Volume& VolumeTable::volumeForFolder(const std::string& canonicalPath, dev
     return volumes_.back();
 }
 
+// The folder is opened (following links, as a host path is read) and its
+// canonical path read back from the handle, which is then kept for its ID.
 OSErr VolumeTable::locate(const std::string& hostPath, SInt16* vRefNum, long* dirID)
 {
-    std::string path = canonical(hostPath);
+    int handle = ::open(hostPath.empty() ? "/" : hostPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     HostStatus status;
-    if (path.empty() || hostStatusOf(path, &status) != 0)
+    if (handle < 0)
         return dirNFErr;
-    if (!S_ISDIR(status.info.st_mode))
+    std::string path = pathOfHandle(handle);
+    if (path.empty())
+        path = canonical(hostPath);
+    if (path.empty() || hostStatusOfHandle(handle, &status) != 0) {
+        close(handle);
         return dirNFErr;
+    }
     const Volume& found = volumeForFolder(path, status.info.st_dev);
+    long id = idOf(found, path, status.info.st_ino, status.birth);
+    if (handles_.find(found.vRefNum, id))
+        close(handle);
+    else
+        handles_.keep(found.vRefNum, id, {handle, status.info.st_dev, status.info.st_ino});
     if (vRefNum)
         *vRefNum = found.vRefNum;
     if (dirID)
-        *dirID = idOf(found, path, status.info.st_ino, status.birth);
+        *dirID = id;
     return noErr;
 }
 

@@ -50,13 +50,17 @@ OSErr specOfHostFile(const std::string& path, FSSpec* spec)
 
 } // namespace
 
+// The executable is read once: every logger asks for it while the program starts.
 std::string currentExecutablePath()
 {
     if (!executableOverride().empty())
         return executableOverride();
-    char target[4096];
-    ssize_t length = ::readlink("/proc/self/exe", target, sizeof target - 1);
-    return length > 0 ? std::string(target, size_t(length)) : std::string();
+    static const std::string path = [] {
+        char target[4096];
+        ssize_t length = ::readlink("/proc/self/exe", target, sizeof target - 1);
+        return length > 0 ? std::string(target, size_t(length)) : std::string();
+    }();
+    return path;
 }
 
 void setCurrentExecutableForTesting(const std::string& path)
@@ -95,8 +99,9 @@ OSErr GetProcessInformation(const ProcessSerialNumber* psn, ProcessInfoRec* info
     platform::ProcessEntry entry{};
     if (platform::isCurrent(*psn)) {
         std::string path = platform::currentExecutablePath();
-        entry = {platform::ProcessTable::serialNumberOf(::getpid()), path.substr(path.rfind('/') + 1).substr(0, 31),
-                 FOUR_CHAR('?', '?', '?', '?'), ::getpid()};
+        int pid = ::getpid();
+        entry = {platform::ProcessTable::serialNumberOf(pid), path.substr(path.rfind('/') + 1).substr(0, 31),
+                 FOUR_CHAR('?', '?', '?', '?'), pid};
         if (info->processAppSpec) {
             OSErr err = platform::specOfHostFile(path, info->processAppSpec);
             if (err != noErr)
