@@ -1,11 +1,13 @@
-// The data goes into an unnamed file (O_TMPFILE) in the destination folder,
-// which is linked into place under its name only when everything is written;
-// linkat fails rather than replace an existing file. Where the file system
-// has no unnamed files, a hidden temporary name plays its part and is linked
-// the same way, then removed. Data is cloned where the file system can share
-// blocks, else copied in the kernel (copy_file_range), else through one
-// buffer, so memory stays flat whatever the file's size. The copy gets the
-// default mode of a new file, never the source's.
+// The copy is created under its name only where that name is free (O_EXCL),
+// so an existing item is never replaced, and it is removed again when
+// anything fails, so no partial file is left. (An unnamed O_TMPFILE linked
+// into place at the end would hide the copy while it is written, but ext4
+// keeps every such file on its journalled orphan list until the link, which
+// made copying many small files several times slower.) Data is cloned where
+// the file system can share blocks, else copied in the kernel
+// (copy_file_range), else through one buffer, so memory stays flat whatever
+// the file's size. The copy gets the default mode of a new file, never the
+// source's.
 
 #include "files/FileCopier.h"
 
@@ -19,8 +21,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <random>
 #include <utility>
 #include <vector>
 
@@ -161,14 +161,14 @@ OSErr FileCopier::copy()
     Descriptor from(openSource());
     if (!from.valid())
         return macErrorOf(errno, HostOperation::open);
-    Descriptor unnamed(openat(folder_.handle, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (unnamed.valid()) {
-        OSErr err = fill(from.get(), unnamed.get());
-        return err != noErr ? err : linkUnnamed(unnamed.get());
-    }
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+    Descriptor to(openat(folder_.handle, diskName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                         0666));
+    if (!to.valid())
         return macErrorOf(errno, HostOperation::create);
-    return copyThroughTemporaryName(from.get());
+    OSErr err = fill(from.get(), to.get());
+    if (err != noErr)
+        removeCopy(to.get());
+    return err;
 }
 
 OSErr FileCopier::fill(int from, int to)
@@ -186,57 +186,15 @@ OSErr FileCopier::fill(int from, int to)
     return noErr;
 }
 
-// Links straight from the descriptor where the process may (AT_EMPTY_PATH
-// needs the right to search any folder on older kernels), else through the
-// descriptor's name in /proc. Which way works is remembered.
-OSErr FileCopier::linkUnnamed(int descriptor)
+// Removes the name of a failed copy while it still names that copy, never
+// an item another program has put in its place meanwhile.
+void FileCopier::removeCopy(int copy)
 {
-    static bool emptyPathRefused = false;
-    if (!emptyPathRefused) {
-        if (linkat(descriptor, "", folder_.handle, diskName_.c_str(), AT_EMPTY_PATH) == 0)
-            return noErr;
-        if (errno != ENOENT && errno != EPERM)
-            return macErrorOf(errno, HostOperation::create);
-        emptyPathRefused = true;
-    }
-    char procPath[64];
-    std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", descriptor);
-    if (linkat(AT_FDCWD, procPath, folder_.handle, diskName_.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return noErr;
-    // Both ways failing alike says the destination went, not which way may link.
-    if (errno == ENOENT)
-        emptyPathRefused = false;
-    return macErrorOf(errno, HostOperation::create);
-}
-
-OSErr FileCopier::copyThroughTemporaryName()
-{
-    Descriptor from(openSource());
-    if (!from.valid())
-        return macErrorOf(errno, HostOperation::open);
-    return copyThroughTemporaryName(from.get());
-}
-
-OSErr FileCopier::copyThroughTemporaryName(int from)
-{
-    std::string temporary;
-    std::random_device random;
-    int descriptor = -1;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = ".FileCopy-" + std::to_string(random());
-        descriptor = openat(folder_.handle, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            0666);
-        if (descriptor >= 0 || errno != EEXIST)
-            break;
-    }
-    if (descriptor < 0)
-        return macErrorOf(errno, HostOperation::create);
-    Descriptor to(descriptor);
-    OSErr err = fill(from, to.get());
-    if (err == noErr && linkat(folder_.handle, temporary.c_str(), folder_.handle, diskName_.c_str(), 0) != 0)
-        err = macErrorOf(errno, HostOperation::create);
-    unlinkat(folder_.handle, temporary.c_str(), 0);
-    return err;
+    struct stat made {};
+    struct stat named {};
+    if (fstat(copy, &made) == 0 && fstatat(folder_.handle, diskName_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        made.st_dev == named.st_dev && made.st_ino == named.st_ino)
+        unlinkat(folder_.handle, diskName_.c_str(), 0);
 }
 
 OSErr FileCopier::copyLink()

@@ -1,7 +1,7 @@
 #pragma once
 // Copies one item, a file or a symbolic link, into a folder under a disk
-// name, all or nothing: the copy appears under its name complete or not at
-// all, and never in place of an existing item.
+// name, all or nothing: a copy that fails is removed again, and a copy never
+// takes the place of an existing item.
 
 #include <string>
 
@@ -18,16 +18,11 @@ public:
     FileCopier(const Item& source, const OpenFolder& folder, std::string diskName, char* buffer, size_t bufferSize);
 
     OSErr copy();
-    // The way of copy() on file systems without unnamed files: the data goes
-    // to a hidden temporary name, which is linked to the copy's name and then
-    // removed.
-    OSErr copyThroughTemporaryName();
 
 private:
     int openSource() const;
     OSErr fill(int from, int to);
-    OSErr linkUnnamed(int descriptor);
-    OSErr copyThroughTemporaryName(int from);
+    void removeCopy(int copy);
     OSErr copyLink();
 
     const Item& source_;

@@ -63,9 +63,9 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
     if (!isValidMacName(name))
         return bdNamErr;
     std::string diskName = diskNameOf(name);
-    // The copy is linked into place under its name only if that name is free,
-    // so an existing item is never replaced; it is looked for only when the
-    // copy fails, to report it ahead of any other failure.
+    // The copy is made under its name only if that name is free, so an
+    // existing item is never replaced; it is looked for only when the copy
+    // fails, to report it ahead of any other failure.
     OSErr result = noErr;
     if (preflight && !source.isLink() &&
         !hasRoomFor(folder, SInt64(source.info.st_size),

@@ -8,14 +8,11 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "FileTestSupport.h"
-#include "files/FileCopier.h"
-#include "files/VolumeTable.h"
 #include "files/Files.h"
 #include "files/Folders.h"
 #include "files/MoreFiles.h"
@@ -147,26 +144,6 @@ TEST_F(MoreFilesTest, FileCopyErrors)
         << "the destination must be a folder";
     EXPECT_EQ(FileCopy(-1, srcDir, Pascal("file"), -1, dstDir, Pascal("absent"), nullptr, nullptr, 0, true), dirNFErr);
     EXPECT_EQ(copy("file", dstDir, ".."), bdNamErr);
-}
-
-TEST_F(MoreFilesTest, CopyThroughATemporaryNameLeavesOnlyTheCopy)
-{
-    filetest::writeFile(root / "src/file", "contents");
-    setAttribute(root / "src/file", "user.com.apple.FinderComment", "note");
-    filetest::writeFile(root / "dst/taken", "old");
-    platform::Item source;
-    ASSERT_EQ(platform::locateItem(-1, srcDir, std::string("file"), &source), noErr);
-    platform::OpenFolder destination;
-    ASSERT_EQ(platform::VolumeTable::shared().openFolder(-1, dstDir, &destination), noErr);
-
-    EXPECT_EQ(platform::FileCopier(source, destination, "file", nullptr, 0).copyThroughTemporaryName(), noErr);
-    EXPECT_EQ(filetest::readFile(root / "dst/file"), "contents");
-    EXPECT_EQ(attribute(root / "dst/file", "user.com.apple.FinderComment"), "note");
-    EXPECT_EQ(platform::FileCopier(source, destination, "taken", nullptr, 0).copyThroughTemporaryName(), dupFNErr);
-    EXPECT_EQ(filetest::readFile(root / "dst/taken"), "old");
-    std::vector<std::string> names = namesIn(root / "dst");
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"file", "taken"})) << "no temporary name is left";
 }
 
 TEST_F(MoreFilesTest, FileCopyRecreatesASymbolicLink)
