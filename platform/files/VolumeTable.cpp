@@ -152,10 +152,22 @@ const Volume& VolumeTable::volumeForFolder(const std::string& canonicalPath, dev
     return volumes_.back();
 }
 
-// The folder is opened (following links, as a host path is read) and its
-// canonical path read back from the handle, which is then kept for its ID.
+// A path already known as a folder's canonical path needs only a look that
+// it still names that folder. Any other is opened (following links, as a
+// host path is read) and its canonical path read back from the handle, which
+// is then kept for its ID.
 OSErr VolumeTable::locate(const std::string& hostPath, SInt16* vRefNum, long* dirID)
 {
+    refreshStartupVolume();
+    SInt16 knownVolume = 0;
+    long knownID = knownFolderAt(hostPath, &knownVolume);
+    if (knownID != 0) {
+        if (vRefNum)
+            *vRefNum = knownVolume;
+        if (dirID)
+            *dirID = knownID;
+        return noErr;
+    }
     int handle = ::open(hostPath.empty() ? "/" : hostPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     HostStatus status;
     if (handle < 0)
@@ -178,6 +190,27 @@ OSErr VolumeTable::locate(const std::string& hostPath, SInt16* vRefNum, long* di
     if (dirID)
         *dirID = id;
     return noErr;
+}
+
+long VolumeTable::knownFolderAt(const std::string& path, SInt16* vRefNum)
+{
+    for (const auto& [volume, ids] : idByPath_) {
+        auto known = ids.find(path);
+        if (known == ids.end())
+            continue;
+        const Folder& folder = folders_[volume][known->second];
+        HostStatus now;
+        if (hostStatusOf(path, &now) != 0 || !S_ISDIR(now.info.st_mode) || now.info.st_ino != folder.inode ||
+            !sameTime(now.birth, folder.birth))
+            return 0;
+        // Recorded on another volume before the startup volume's root came to hold it.
+        const Volume& startup = volumes_[0];
+        if (volume != startup.vRefNum && now.info.st_dev == startup.device && isInside(path, startup.root))
+            return 0;
+        *vRefNum = volume;
+        return known->second;
+    }
+    return 0;
 }
 
 long VolumeTable::idOf(const Volume& volume, const std::string& path, ino_t inode,

@@ -82,6 +82,9 @@ private:
     const Volume& volumeForFolder(const std::string& canonicalPath, dev_t device);
     void refreshStartupVolume();
     bool followMovedFolder(const Volume& volume, long dirID, Folder& folder);
+    // The ID of the folder whose canonical path is recorded as path and still
+    // names it, or 0.
+    long knownFolderAt(const std::string& path, SInt16* vRefNum);
 
     std::string rootSetting_; // PLATFORM_ROOT as last read, before it was made canonical
     std::deque<Volume> volumes_;                           // index i holds vRefNum -(i + 1)
