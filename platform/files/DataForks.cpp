@@ -16,10 +16,10 @@ using namespace platform;
 
 namespace {
 
-OSErr openDescriptor(const std::string& path, int flags, int* descriptor)
+OSErr openDescriptor(const Item& item, int flags, int* descriptor)
 {
     do {
-        *descriptor = open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
+        *descriptor = openat(item.atFolder(), item.atName(), flags | O_NOFOLLOW | O_CLOEXEC);
     } while (*descriptor < 0 && errno == EINTR);
     return *descriptor < 0 ? macErrorOf(errno, HostOperation::open) : OSErr(noErr);
 }
@@ -37,18 +37,18 @@ OSErr FSpOpenDF(const FSSpec* spec, SInt8 permission, SInt16* refNum)
     if (item.isFolder())
         return fnfErr;
     bool wantsWrite = permission == fsWrPerm || permission == fsRdWrPerm;
-    bool locked = isLocked(item.path);
+    bool locked = isLocked(item.atFolder(), item.atName());
     if (wantsWrite && locked)
         return fLckdErr;
 
     OpenFork fork;
     if (permission == fsRdPerm || (permission == fsCurPerm && locked)) {
-        err = openDescriptor(item.path, O_RDONLY, &fork.descriptor);
+        err = openDescriptor(item, O_RDONLY, &fork.descriptor);
     } else {
-        err = openDescriptor(item.path, O_RDWR, &fork.descriptor);
+        err = openDescriptor(item, O_RDWR, &fork.descriptor);
         fork.writable = err == noErr;
         if (permission == fsCurPerm && (err == permErr || err == wPrErr))
-            err = openDescriptor(item.path, O_RDONLY, &fork.descriptor);
+            err = openDescriptor(item, O_RDONLY, &fork.descriptor);
     }
     if (err != noErr)
         return err;

@@ -54,7 +54,7 @@ OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, SInt16)
         return dupFNErr;
     if (err != fnfErr)
         return err;
-    int descriptor = open(item.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int descriptor = openat(item.atFolder(), item.atName(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor < 0)
         return macErrorOf(errno, HostOperation::create);
     close(descriptor);
@@ -62,7 +62,7 @@ OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, SInt16)
     FXInfo extended{};
     info.fdType = fileType;
     info.fdCreator = creator;
-    writeAttribute(item.path, kFinderInfoAttribute, encodeFileInfo(info, extended));
+    writeAttribute(item.atFolder(), item.atName(), kFinderInfoAttribute, encodeFileInfo(info, extended));
     return noErr;
 }
 
@@ -82,10 +82,9 @@ OSErr HDelete(SInt16 vRefNum, long dirID, ConstStr255Param fileName)
         return err;
     if (item.parID == fsRtParID)
         return fBsyErr;
-    if (!item.isLink() && isLocked(item.path))
+    if (!item.isLink() && isLocked(item.atFolder(), item.atName()))
         return fLckdErr;
-    int result = item.isFolder() ? rmdir(item.path.c_str()) : unlink(item.path.c_str());
-    if (result != 0)
+    if (unlinkat(item.atFolder(), item.atName(), item.isFolder() ? AT_REMOVEDIR : 0) != 0)
         return errno == EEXIST ? OSErr(fBsyErr) : macErrorOf(errno, HostOperation::remove);
     return noErr;
 }
@@ -98,7 +97,7 @@ OSErr DirCreate(SInt16 vRefNum, long parentDirID, ConstStr255Param directoryName
         return dupFNErr;
     if (err != fnfErr)
         return err;
-    if (mkdir(item.path.c_str(), 0777) != 0)
+    if (mkdirat(item.atFolder(), item.atName(), 0777) != 0)
         return macErrorOf(errno, HostOperation::create);
     if (int hostError = readStatus(&item))
         return macErrorOf(hostError);
@@ -145,7 +144,7 @@ OSErr setLockState(SInt16 vRefNum, long dirID, ConstStr255Param fileName, bool l
         return err;
     if (item.isLink())
         return paramErr;
-    int hostError = setLocked(item.path, locked);
+    int hostError = setLocked(item.atFolder(), item.atName(), locked);
     return hostError ? macErrorOf(hostError) : OSErr(noErr);
 }
 

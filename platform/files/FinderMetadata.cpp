@@ -66,11 +66,6 @@ MacAttributes macAttributesOf(int folder, const char* name)
         readGrowing([&](char* buffer, size_t size) { return listAttributesAt(folder, name, buffer, size); }));
 }
 
-MacAttributes macAttributesOf(const std::string& path)
-{
-    return macAttributesOf(AT_FDCWD, path.c_str());
-}
-
 MacAttributes macAttributesOf(int descriptor)
 {
     return attributesNamedIn(
@@ -110,20 +105,10 @@ int removeAttribute(int folder, const char* name, const char* attribute)
     return errno;
 }
 
-int removeAttribute(const std::string& path, const char* name)
-{
-    return removeAttribute(AT_FDCWD, path.c_str(), name);
-}
-
 SInt64 attributeSize(int folder, const char* name, const char* attribute)
 {
     ssize_t size = getAttributeAt(folder, name, attribute, nullptr, 0);
     return size < 0 ? 0 : SInt64(size);
-}
-
-SInt64 attributeSize(const std::string& path, const char* name)
-{
-    return attributeSize(AT_FDCWD, path.c_str(), name);
 }
 
 std::string finderInfoBytes(int folder, const char* name)
@@ -131,11 +116,6 @@ std::string finderInfoBytes(int folder, const char* name)
     std::string bytes = readAttribute(folder, name, kFinderInfoAttribute).value_or(std::string());
     bytes.resize(kFinderInfoSize, '\0');
     return bytes;
-}
-
-std::string finderInfoBytes(const std::string& path)
-{
-    return finderInfoBytes(AT_FDCWD, path.c_str());
 }
 
 bool isLocked(int folder, const char* name)
@@ -153,11 +133,6 @@ int setLocked(int folder, const char* name, bool locked)
     if (locked)
         return writeAttribute(folder, name, kLockedAttribute, "1");
     return removeAttribute(folder, name, kLockedAttribute);
-}
-
-int setLocked(const std::string& path, bool locked)
-{
-    return setLocked(AT_FDCWD, path.c_str(), locked);
 }
 
 namespace {

@@ -30,7 +30,6 @@ struct MacAttributes {
     bool locked = false;
 };
 MacAttributes macAttributesOf(int folder, const char* name);
-MacAttributes macAttributesOf(const std::string& path);
 MacAttributes macAttributesOf(int descriptor);
 
 std::optional<std::string> readAttribute(int folder, const char* name, const char* attribute);
@@ -40,20 +39,16 @@ std::optional<std::string> readAttribute(int descriptor, const char* name);
 int writeAttribute(int folder, const char* name, const char* attribute, const std::string& value);
 int writeAttribute(const std::string& path, const char* name, const std::string& value);
 int removeAttribute(int folder, const char* name, const char* attribute);
-int removeAttribute(const std::string& path, const char* name);
 // The size of an attribute, 0 when absent.
 SInt64 attributeSize(int folder, const char* name, const char* attribute);
-SInt64 attributeSize(const std::string& path, const char* name);
 
 // The 32 bytes of Finder information, zeros when absent.
 std::string finderInfoBytes(int folder, const char* name);
-std::string finderInfoBytes(const std::string& path);
 
 bool isLocked(int folder, const char* name);
 bool isLocked(const std::string& path);
 // 0 or an errno.
 int setLocked(int folder, const char* name, bool locked);
-int setLocked(const std::string& path, bool locked);
 
 // The big-endian 32-byte forms of FInfo+FXInfo and DInfo+DXInfo.
 std::string encodeFileInfo(const FInfo& info, const FXInfo& extended);

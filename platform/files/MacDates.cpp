@@ -45,9 +45,4 @@ int setModificationDate(int folder, const char* name, UInt32 macDate)
     return utimensat(folder, name, times, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
-int setModificationDate(const std::string& path, UInt32 macDate)
-{
-    return setModificationDate(AT_FDCWD, path.c_str(), macDate);
-}
-
 } // namespace platform

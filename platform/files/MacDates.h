@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <optional>
-#include <string>
 
 #include "core/MacTypes.h"
 
@@ -18,8 +17,7 @@ struct timespec hostTimeOf(UInt32 macDate);
 UInt32 creationDateOf(const std::optional<struct timespec>& birth, const struct stat& info);
 UInt32 modificationDateOf(const struct stat& info);
 // 0 or an errno; never follows a symbolic link. The item is named inside an
-// open folder, or by its path.
+// open folder (AT_FDCWD: name is a path).
 int setModificationDate(int folder, const char* name, UInt32 macDate);
-int setModificationDate(const std::string& path, UInt32 macDate);
 
 } // namespace platform
