@@ -28,22 +28,18 @@ OSErr locateIndexedItem(SInt16 vRefNum, long dirID, SInt16 index, Item* item)
     if (err != noErr)
         return err;
     for (bool fresh = index == 1;; fresh = true) {
-        err = folderItemName(folder, index, fresh, &item->diskName);
+        std::string diskName;
+        err = folderItemName(folder, index, fresh, &diskName);
         if (err == fnfErr && !fresh)
             continue;
         if (err != noErr)
-            return table.checkFolder(folder) != noErr ? OSErr(dirNFErr) : err;
-        item->vRefNum = folder.vRefNum;
-        item->parID = folder.dirID;
-        item->macName = macNameOf(item->diskName);
-        item->folderHandle = folder.handle;
-        item->path = childPathOf(folder.path, item->diskName);
-        int hostError = readStatus(item);
+            return table.stillExists(folder) ? err : OSErr(dirNFErr);
+        int hostError = itemInFolder(folder, diskName, item);
         if (hostError == ENOENT && !fresh)
             continue;
         if (hostError == 0)
             return noErr;
-        return table.checkFolder(folder) != noErr ? OSErr(dirNFErr) : macErrorOf(hostError);
+        return table.stillExists(folder) ? macErrorOf(hostError) : OSErr(dirNFErr);
     }
 }
 

@@ -81,5 +81,5 @@ OSErr FileCopy(SInt16 srcVRefNum, long srcDirID, ConstStr255Param srcName, SInt1
     struct stat existing {};
     if (fstatat(folder.handle, diskName.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return dupFNErr;
-    return VolumeTable::shared().checkFolder(folder) != noErr ? OSErr(dirNFErr) : result;
+    return VolumeTable::shared().stillExists(folder) ? result : OSErr(dirNFErr);
 }

@@ -72,13 +72,7 @@ OSErr locateInFolder(SInt16 vRefNum, long dirID, const std::string& macName, Ite
     if (err != noErr)
         return err;
     Item found;
-    found.vRefNum = folder.vRefNum;
-    found.parID = folder.dirID;
-    found.macName = macName;
-    found.diskName = diskNameOf(macName);
-    found.folderHandle = folder.handle;
-    found.path = childPathOf(folder.path, found.diskName);
-    if (readStatus(&found) != 0 && table.checkFolder(folder) != noErr)
+    if (itemInFolder(folder, diskNameOf(macName), &found) != 0 && !table.stillExists(folder))
         return dirNFErr;
     *item = std::move(found);
     return item->exists ? OSErr(noErr) : OSErr(fnfErr);
@@ -164,15 +158,21 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
     return item->exists ? OSErr(noErr) : OSErr(dirNFErr);
 }
 
-int readStatus(Item* item)
+int itemInFolder(const OpenFolder& folder, const std::string& diskName, Item* item)
 {
-    return readStatus(item->atFolder(), item->atName(), item);
+    item->vRefNum = folder.vRefNum;
+    item->parID = folder.dirID;
+    item->macName = macNameOf(diskName);
+    item->folderHandle = folder.handle;
+    item->diskName = diskName;
+    item->path = childPathOf(folder.path, diskName);
+    return readStatus(item);
 }
 
-int readStatus(int folder, const char* diskName, Item* item)
+int readStatus(Item* item)
 {
     HostStatus status;
-    int error = hostStatusOf(folder, diskName, &status);
+    int error = hostStatusOf(item->atFolder(), item->atName(), &status);
     item->exists = error == 0;
     item->info = status.info;
     item->birth = status.birth;

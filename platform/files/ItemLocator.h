@@ -17,6 +17,7 @@
 #include "core/MacTypes.h"
 #include "files/Files.h"
 #include "files/HostStatus.h"
+#include "files/VolumeTable.h"
 
 namespace platform {
 
@@ -49,8 +50,10 @@ OSErr locateItem(SInt16 vRefNum, long dirID, const std::string& partialPath, Ite
 
 // Reads the item's status afresh: sets exists, info and birth. 0 or an errno.
 int readStatus(Item* item);
-// The same for an item named relative to an open host folder.
-int readStatus(int folder, const char* diskName, Item* item);
+
+// Fills in the item of a disk name inside an open folder and reads its
+// status, as readStatus.
+int itemInFolder(const OpenFolder& folder, const std::string& diskName, Item* item);
 
 // The directory ID of an existing folder item.
 long folderIdOf(const Item& folder);

@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "core/Environment.h"
-#include "files/HostStatus.h"
 
 namespace platform {
 
@@ -198,10 +197,8 @@ long VolumeTable::knownFolderAt(const std::string& path, SInt16* vRefNum)
         auto known = ids.find(path);
         if (known == ids.end())
             continue;
-        const Folder& folder = folders_[volume][known->second];
         HostStatus now;
-        if (hostStatusOf(path, &now) != 0 || !S_ISDIR(now.info.st_mode) || now.info.st_ino != folder.inode ||
-            !sameTime(now.birth, folder.birth))
+        if (!folders_[volume][known->second].isAt(path, &now))
             return 0;
         // Recorded on another volume before the startup volume's root came to hold it.
         const Volume& startup = volumes_[0];
@@ -223,7 +220,7 @@ long VolumeTable::idOf(const Volume& volume, const std::string& path, ino_t inod
     auto known = ids.find(path);
     if (known != ids.end()) {
         const Folder& folder = folders[known->second];
-        if (folder.inode == inode && sameTime(folder.birth, birth))
+        if (folder.sameAs(inode, birth))
             return known->second;
     }
     long id = nextID_++;
@@ -258,10 +255,7 @@ OSErr VolumeTable::folderPath(SInt16 vRefNum, long dirID, std::string* path)
     auto folder = folders->second.find(dirID);
     if (folder == folders->second.end())
         return dirNFErr;
-    HostStatus now;
-    bool atPath = hostStatusOf(folder->second.path, &now) == 0 && S_ISDIR(now.info.st_mode) &&
-                  now.info.st_ino == folder->second.inode && sameTime(now.birth, folder->second.birth);
-    if (!atPath && !followMovedFolder(*found, dirID, folder->second))
+    if (!folder->second.isAt(folder->second.path) && !followMovedFolder(*found, dirID, folder->second))
         return dirNFErr;
     *path = folder->second.path;
     return noErr;
@@ -312,8 +306,7 @@ OSErr VolumeTable::openFolder(SInt16 vRefNum, long dirID, OpenFolder* open)
         if (handle < 0)
             return dirNFErr;
         HostStatus status;
-        if (hostStatusOfHandle(handle, &status) != 0 ||
-            (record && (status.info.st_ino != record->inode || !sameTime(status.birth, record->birth)))) {
+        if (hostStatusOfHandle(handle, &status) != 0 || (record && !record->sameAs(status.info.st_ino, status.birth))) {
             close(handle);
             return dirNFErr;
         }
@@ -326,13 +319,26 @@ OSErr VolumeTable::openFolder(SInt16 vRefNum, long dirID, OpenFolder* open)
     return noErr;
 }
 
-OSErr VolumeTable::checkFolder(const OpenFolder& folder)
+bool VolumeTable::stillExists(const OpenFolder& folder)
 {
     HostStatus now;
     if (hostStatusOfHandle(folder.handle, &now) == 0 && now.info.st_nlink > 0)
-        return noErr;
+        return true;
     handles_.forget(folder.vRefNum, folder.dirID);
-    return dirNFErr;
+    return false;
+}
+
+bool VolumeTable::Folder::sameAs(ino_t otherInode, const std::optional<struct timespec>& otherBirth) const
+{
+    return inode == otherInode && sameTime(birth, otherBirth);
+}
+
+bool VolumeTable::Folder::isAt(const std::string& hostPath, HostStatus* now) const
+{
+    HostStatus status;
+    if (!now)
+        now = &status;
+    return hostStatusOf(hostPath, now) == 0 && S_ISDIR(now->info.st_mode) && sameAs(now->info.st_ino, now->birth);
 }
 
 } // namespace platform

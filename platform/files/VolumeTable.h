@@ -24,6 +24,7 @@
 #include "core/MacTypes.h"
 #include "files/FolderHandles.h"
 #include "files/Files.h"
+#include "files/HostStatus.h"
 
 namespace platform {
 
@@ -60,10 +61,10 @@ public:
     OSErr folderPath(SInt16 vRefNum, long dirID, std::string* path);
     // The folder dirID (0 and 2 the root) held open. A folder already held
     // is not looked at again: a deleted one shows when an item inside it is
-    // reached, and checkFolder then tells.
+    // reached, and stillExists then tells.
     OSErr openFolder(SInt16 vRefNum, long dirID, OpenFolder* folder);
-    // noErr while the open folder still exists; dirNFErr once it is deleted.
-    OSErr checkFolder(const OpenFolder& folder);
+    // Whether the open folder still exists; one deleted is no longer held.
+    bool stillExists(const OpenFolder& folder);
     // The directory ID of a canonical folder path on the given volume, by
     // the folder's inode and birth time.
     long idOf(const Volume& volume, const std::string& path, ino_t inode, const std::optional<struct timespec>& birth);
@@ -76,6 +77,11 @@ private:
         std::string path;
         ino_t inode;
         std::optional<struct timespec> birth; // tells a new folder from an old one whose inode it reuses
+
+        bool sameAs(ino_t otherInode, const std::optional<struct timespec>& otherBirth) const;
+        // Whether a host path (its own or another) names this folder now;
+        // now, when given, receives the status looked at.
+        bool isAt(const std::string& hostPath, HostStatus* now = nullptr) const;
     };
 
     VolumeTable() = default;
