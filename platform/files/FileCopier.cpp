@@ -1,9 +1,8 @@
 // The copy is created under its name only where that name is free (O_EXCL),
 // so an existing item is never replaced, and it is removed again when
 // anything fails, so no partial file is left. (An unnamed O_TMPFILE linked
-// into place at the end would hide the copy while it is written, but ext4
-// keeps every such file on its journalled orphan list until the link, which
-// made copying many small files several times slower.) Data is cloned where
+// into place at the end would hide the copy while it is written, but on ext4
+// it made copying many small files several times slower.) Data is cloned where
 // the file system can share blocks, else copied in the kernel
 // (copy_file_range), else through one buffer, so memory stays flat whatever
 // the file's size. The copy gets the default mode of a new file, never the
